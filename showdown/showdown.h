@@ -1,0 +1,12 @@
+#pragma once
+
+namespace omaha {
+
+class tables;
+
+// Settles the hand: winners, the pot split, the reveal, elimination or the tournament win.
+void evaluate_winner(tables& t);
+// Carries the pot pile over to winning seat `one` and puts the pile back for the next hand.
+void pot_to_winner(tables& t, int one);
+
+}  // namespace omaha

@@ -1,0 +1,130 @@
+#include "table/table_startup.h"
+
+#include <array>
+
+#include "platform/keys.h"
+#include "platform/number_text.h"
+#include "screens/settings.h"
+#include "table/card_code.h"
+#include "table/hand_cycle.h"
+#include "table/tables.h"
+
+namespace omaha {
+
+namespace {
+
+constexpr std::array<const char*, kSeats - 1> kComputerNames{
+    "boulder man", "river rat",       "bad beat luck", "poker man", "chips chips",
+    "rotten kid",  "juggle card man", "texas route",   "tarrow kid"};
+
+std::string limits_caption(std::int32_t limits) {
+  return "Limits   " + platform::Str(std::int64_t{limits}) + "  -  " +
+         platform::Str(std::int64_t{limits} * 2);
+}
+
+}  // namespace
+
+void connect_table_handlers(tables& t) {
+  t.on_load = [&t] { Form_Load(t); };
+  t.on_key_down = [&t](int key_code, int shift) { Form_KeyDown(t, key_code, shift); };
+  t.on_close = [&t] { Command2_Click(t); };
+  t.Command2.on_click = [&t] { Command2_Click(t); };
+  t.Command1.on_click = [&t] { Command1_Click(t); };
+  t.Timer1.on_tick = [&t] { Timer1_Timer(t); };
+}
+
+void Form_Load(tables& t) {
+  t.limittimersetting = 300;
+  t.tossdone = 0;
+  t.limits = 10;
+  t.pot = 0;
+  t.folder = 0;
+  t.sidepot = 0;
+  t.postblinds = false;
+  t.postflop1 = false;
+  t.postflop2 = false;
+  t.postflop3 = false;
+  t.currentbet = 0;
+  t.gameover = false;
+  t.raiser = false;
+  t.raiservalue = 0;
+  t.closer = 0;
+  t.numberofwinners = 0;
+  t.level = 1;
+  t.focuser = 0;
+
+  t.Shape1.set_fill_colour(static_cast<platform::Colour>(t.settings_screen.tabletop));
+
+  t.player(1).caption = t.settings_screen.Text1.text();
+  for (int seat = 2; seat <= kSeats; ++seat)
+    t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - 2)];
+
+  for (int seat = 1; seat <= kSeats; ++seat)
+    t.player(seat).prize = 1000;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    t.player(seat).bet = 0;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    t.player(seat).totalbet = 0;
+
+  t.flopshower = 0;
+  t.flopshower1 = 0;
+  t.flopshower2 = 0;
+  t.flopshower3 = 0;
+
+  class_set_to_zero(t);
+
+  t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
+  t.limitsdisplay.set_caption(limits_caption(t.limits));
+
+  // The homes the pot chips return to after every award.
+  for (int chip = 60; chip <= 70; ++chip) {
+    const auto slot = static_cast<std::size_t>(chip - 60);
+    t.pot_chip_top[slot] = t.backchips[chip].top();
+    t.pot_chip_left[slot] =
+        static_cast<std::int16_t>(platform::round_half_even(t.backchips[chip].left()));
+  }
+
+  t.PictureClip1.set_picture(t.app().resources().bitmap(kCardSheetBitmap));
+
+  for (int seat = 1; seat <= kSeats; ++seat)
+    t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
+  for (int seat = 1; seat <= kSeats; ++seat)
+    t.player_label(seat).set_caption(t.player(seat).caption);
+
+  class_set_to_zero(t);
+  t.show();
+  first_game(t);
+}
+
+void Command2_Click(tables& t) {
+  t.app().End();
+}
+
+void Form_KeyDown(tables& t, int key_code, int /*shift*/) {
+  if (key_code == platform::kKeyF10)
+    t.winnerlabel.set_visible(true);
+  if (key_code == platform::kKeyF9)
+    t.winnerlabel.set_visible(false);
+}
+
+void class_set_to_zero(tables& t) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    player_record& p = t.player(seat);
+    p.handrank = 0;
+    t.flopvalue.clear();
+    p.handvalue.clear();
+    p.handnumber = 0;
+    p.handvaluetops.clear();
+    p.handvaluepair.clear();
+    p.handvaluetwok.clear();
+    p.handvaluethreek.clear();
+    p.handvaluestraight.clear();
+    p.handvalueflush.clear();
+    p.handvaluefullhouse.clear();
+    p.handvaluefourk.clear();
+    p.handvaluesflush.clear();
+    p.handvaluerflush.clear();
+  }
+}
+
+}  // namespace omaha
