@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "betting/betting.h"
 #include "table/table_layout.h"
 #include "table/table_startup.h"
 
@@ -111,6 +112,7 @@ tables::tables(platform::Application& app, settings& settings_screen)
                   &chiplabel6, &chiplabel7, &chiplabel8, &chiplabel9, &chiplabel10} {
   lay_out_table(*this);
   connect_table_handlers(*this);
+  connect_betting_handlers(*this);
 }
 
 }  // namespace omaha
