@@ -40,6 +40,20 @@ void Application::advance_to(std::int64_t time_ms) {
   now_ = std::max(now_, time_ms);
 }
 
+void Application::catch_up_to(std::int64_t time_ms) {
+  drain();
+  now_ = std::max(now_, time_ms);
+  while (!ended_) {
+    Timer* timer = earliest_due(now_);
+    if (timer == nullptr)
+      break;
+    timer->due_ = now_ + timer->interval();
+    if (timer->on_tick)
+      timer->on_tick();
+    drain();
+  }
+}
+
 std::optional<std::int64_t> Application::next_due() const {
   std::optional<std::int64_t> next;
   for (const Timer* timer : timers_)

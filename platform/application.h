@@ -33,6 +33,9 @@ class Application {
   // and the queue is drained before every tick.
   void advance_to(std::int64_t time_ms);
   void advance_by(std::int64_t ms) { advance_to(now_ + ms); }
+  // For a real clock that has moved on to `time_ms`: every timer already due ticks once, and
+  // its next tick is one interval from now (a slow moment never replays missed ticks).
+  void catch_up_to(std::int64_t time_ms);
   std::optional<std::int64_t> next_due() const;
 
   // The event queue.

@@ -1,1 +1,377 @@
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/keys.h"
+
+namespace {
+
+using platform::Application;
+using platform::Control;
+using platform::ControlKind;
+using platform::FocusPolicy;
+using platform::Form;
+
+// A form with a few buttons whose focus and click events are written into one log.
+class EventLog : public ::testing::Test {
+ protected:
+  EventLog() {
+    form.load();
+    form.show();
+    app.drain();
+    log.clear();
+  }
+
+  Control& button(const std::string& name) {
+    Control& b = form.add(ControlKind::Button, name);
+    b.set_bounds(0, 0, 100, 100);
+    watch(b);
+    return b;
+  }
+
+  void watch(Control& c) {
+    c.on_got_focus = [this, &c] { log.push_back("got " + c.name()); };
+    c.on_lost_focus = [this, &c] { log.push_back("lost " + c.name()); };
+    c.on_click = [this, &c] { log.push_back("click " + c.name()); };
+  }
+
+  Application app;
+  Form form{app, "form"};
+  std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+TEST_F(EventLog, FocusEventsRunAfterTheHandlerInTheOrderRaised) {
+  Control& a = button("a");
+  Control& b = button("b");
+  Control& c = button("c");
+  a.SetFocus();
+  app.drain();
+  log.clear();
+
+  c.on_click = [&] {
+    log.push_back("click c begins");
+    b.SetFocus();
+    c.SetFocus();
+    log.push_back("click c ends");
+  };
+  app.post(form, c.on_click);
+  app.drain();
+  EXPECT_EQ(log, (Log{"click c begins", "click c ends", "lost a", "got b", "lost b", "got c"}));
+  EXPECT_EQ(app.focus(), &c);
+}
+
+TEST_F(EventLog, GivingTheFocusTwiceToOneControlRaisesOneEvent) {
+  Control& a = button("a");
+  app.post(form, [&] {
+    a.SetFocus();
+    a.SetFocus();
+  });
+  app.drain();
+  EXPECT_EQ(log, (Log{"got a"}));
+}
+
+TEST_F(EventLog, HandlersQueueFurtherFocusEventsBehindTheOnesAlreadyQueued) {
+  Control& a = button("a");
+  Control& b = button("b");
+  Control& c = button("c");
+  a.on_got_focus = [&] {
+    log.push_back("got a");
+    c.SetFocus();
+  };
+  app.post(form, [&] {
+    a.SetFocus();
+    b.SetFocus();
+  });
+  app.drain();
+  // a's handler runs after b was already given the focus: the focus moves from b to c.
+  EXPECT_EQ(log, (Log{"got a", "lost a", "got b", "lost b", "got c"}));
+}
+
+TEST_F(EventLog, TimerTicksOnlyAfterEveryQueuedEvent) {
+  Control& a = button("a");
+  Control& b = button("b");
+  platform::Timer& timer = form.add_timer("clock", 2000);
+  timer.on_tick = [&] { log.push_back("tick"); };
+  a.on_got_focus = [&] {
+    log.push_back("got a");
+    b.SetFocus();
+  };
+  timer.set_enabled(true);
+  app.post(form, [&] { a.SetFocus(); });
+  app.advance_by(2000);
+  EXPECT_EQ(log, (Log{"got a", "lost a", "got b", "tick"}));
+}
+
+TEST_F(EventLog, TimerIntervalsAndCancelling) {
+  platform::Timer& timer = form.add_timer("clock", 2000);
+  int ticks = 0;
+  timer.on_tick = [&] { ++ticks; };
+  timer.set_enabled(true);
+  app.advance_by(1999);
+  EXPECT_EQ(ticks, 0);
+  app.advance_by(1);
+  EXPECT_EQ(ticks, 1);
+  app.advance_by(4000);
+  EXPECT_EQ(ticks, 3);
+
+  // Enabling an enabled timer does not restart it.
+  app.advance_by(1500);
+  timer.set_enabled(true);
+  app.advance_by(500);
+  EXPECT_EQ(ticks, 4);
+
+  // Disabling cancels the pending tick; enabling again starts a fresh interval.
+  app.advance_by(1000);
+  timer.set_enabled(false);
+  app.advance_by(5000);
+  EXPECT_EQ(ticks, 4);
+  timer.set_enabled(true);
+  app.advance_by(1999);
+  EXPECT_EQ(ticks, 4);
+  app.advance_by(1);
+  EXPECT_EQ(ticks, 5);
+}
+
+TEST_F(EventLog, TimerDisabledByAnEarlierHandlerDoesNotTick) {
+  platform::Timer& first = form.add_timer("first", 1000);
+  platform::Timer& second = form.add_timer("second", 1000);
+  int second_ticks = 0;
+  first.on_tick = [&] { second.set_enabled(false); };
+  second.on_tick = [&] { ++second_ticks; };
+  first.set_enabled(true);
+  second.set_enabled(true);
+  app.advance_by(1000);
+  EXPECT_EQ(second_ticks, 0);
+}
+
+TEST_F(EventLog, ALateClockDeliversOneTickNotABacklog) {
+  platform::Timer& timer = form.add_timer("clock", 100);
+  std::vector<std::int64_t> at;
+  timer.on_tick = [&] { at.push_back(app.now()); };
+  timer.set_enabled(true);
+  // The real clock jumps far past the due time (a slow handler, a busy machine).
+  app.catch_up_to(1050);
+  EXPECT_EQ(at, (std::vector<std::int64_t>{1050}));
+  // Then the timer keeps its interval from that late tick.
+  app.catch_up_to(1149);
+  EXPECT_EQ(at.size(), 1u);
+  app.catch_up_to(1150);
+  EXPECT_EQ(at, (std::vector<std::int64_t>{1050, 1150}));
+}
+
+TEST_F(EventLog, TheManualClockTicksAtEveryDueTimeAsItPasses) {
+  platform::Timer& timer = form.add_timer("clock", 100);
+  std::vector<std::int64_t> at;
+  timer.on_tick = [&] { at.push_back(app.now()); };
+  timer.set_enabled(true);
+  app.advance_by(350);
+  EXPECT_EQ(at, (std::vector<std::int64_t>{100, 200, 300}));
+  EXPECT_EQ(app.now(), 350);
+}
+
+TEST_F(EventLog, AClickFocusesFirstThenClicks) {
+  Control& a = button("a");
+  Control& b = button("b");
+  a.SetFocus();
+  app.drain();
+  log.clear();
+  app.click(b);
+  EXPECT_EQ(log, (Log{"lost a", "got b", "click b"}));
+}
+
+TEST_F(EventLog, ProgramOnlyControlsAreNotFocusedByClickOrTab) {
+  Control& a = button("a");
+  Control& lamp = form.add(ControlKind::PictureBox, "lamp");
+  lamp.set_focus_policy(FocusPolicy::ProgramOnly);
+  watch(lamp);
+  Control& b = button("b");
+  a.SetFocus();
+  app.drain();
+  log.clear();
+
+  app.click(lamp);
+  EXPECT_EQ(app.focus(), &a);
+  app.key_down(form, platform::kKeyTab);
+  EXPECT_EQ(app.focus(), &b);
+
+  // The program still can.
+  app.post(form, [&] { lamp.SetFocus(); });
+  app.drain();
+  EXPECT_EQ(app.focus(), &lamp);
+}
+
+TEST_F(EventLog, ControlsThatTakeNoFocusStillClick) {
+  Control& label = form.add(ControlKind::Label, "label");
+  watch(label);
+  app.click(label);
+  EXPECT_EQ(log, (Log{"click label"}));
+  EXPECT_EQ(app.focus(), nullptr);
+}
+
+TEST_F(EventLog, HidingOrDisablingTheFocusOwnerMovesTheFocusInTabOrder) {
+  Control& a = button("a");
+  Control& b = button("b");
+  Control& c = button("c");
+  a.set_tab_index(3);
+  b.set_tab_index(1);
+  c.set_tab_index(2);
+  b.SetFocus();
+  app.drain();
+  log.clear();
+
+  app.post(form, [&] { b.set_visible(false); });
+  app.drain();
+  EXPECT_EQ(app.focus(), &c);
+  EXPECT_EQ(log, (Log{"lost b", "got c"}));
+
+  app.post(form, [&] { c.set_enabled(false); });
+  app.drain();
+  EXPECT_EQ(app.focus(), &a);
+}
+
+TEST_F(EventLog, TabAndShiftTabFollowTabOrderOverAvailableControls) {
+  Control& a = button("a");
+  Control& b = button("b");
+  Control& c = button("c");
+  Control& d = button("d");
+  c.set_visible(false);
+  a.SetFocus();
+  app.drain();
+  app.key_down(form, platform::kKeyTab);
+  EXPECT_EQ(app.focus(), &b);
+  app.key_down(form, platform::kKeyTab);
+  EXPECT_EQ(app.focus(), &d);  // c is hidden
+  app.key_down(form, platform::kKeyTab);
+  EXPECT_EQ(app.focus(), &a);  // wraps round
+  app.key_down(form, platform::kKeyTab, platform::kShift);
+  EXPECT_EQ(app.focus(), &d);
+}
+
+TEST_F(EventLog, EnterAndSpaceClickTheFocusedButton) {
+  Control& a = button("a");
+  a.SetFocus();
+  app.drain();
+  log.clear();
+  app.key_down(form, platform::kKeyEnter);
+  app.key_down(form, platform::kKeySpace);
+  EXPECT_EQ(log, (Log{"click a", "click a"}));
+}
+
+TEST_F(EventLog, KeyPreviewSeesKeysBeforeTheControl) {
+  Control& box = form.add(ControlKind::TextBox, "box");
+  box.SetFocus();
+  app.drain();
+  std::vector<int> keys;
+  form.set_key_preview(true);
+  form.on_key_down = [&](int code, int) { keys.push_back(code); };
+  app.key_down(form, platform::kKeyF10);
+  app.key_down(form, platform::kKeyF9);
+  EXPECT_EQ(keys, (std::vector<int>{platform::kKeyF10, platform::kKeyF9}));
+}
+
+TEST_F(EventLog, TextBoxTypingEditingAndKeyPress) {
+  Control& box = form.add(ControlKind::TextBox, "box");
+  std::vector<int> pressed;
+  box.on_key_press = [&](int& key) {
+    pressed.push_back(key);
+    if (key == 'x')
+      key = 0;  // a handler can swallow a key
+  };
+  box.SetFocus();
+  app.drain();
+  app.type_text(form, "12x3");
+  EXPECT_EQ(box.text(), "123");
+  app.key_down(form, platform::kKeyLeft);
+  app.key_down(form, platform::kKeyBackspace);
+  EXPECT_EQ(box.text(), "13");
+  app.key_down(form, platform::kKeyHome);
+  app.key_down(form, platform::kKeyDelete);
+  EXPECT_EQ(box.text(), "3");
+  app.key_down(form, platform::kKeyEnd);
+  app.type_text(form, "5");
+  EXPECT_EQ(box.text(), "35");
+  app.key_down(form, platform::kKeyEnter);
+  EXPECT_EQ(box.text(), "35");
+  EXPECT_EQ(pressed, (std::vector<int>{'1', '2', 'x', '3', 8, '5', 13}));
+}
+
+TEST_F(EventLog, FormWithoutFocusableControlsGetsTypedCharacters) {
+  Form bare(app, "bare");
+  bare.show();
+  app.drain();
+  std::vector<int> pressed;
+  bare.on_key_press = [&](int& key) { pressed.push_back(key); };
+  app.key_down(bare, platform::kKeyLeft);  // produces no character
+  app.type_text(bare, "q");
+  app.key_down(bare, platform::kKeyEscape);
+  EXPECT_EQ(pressed, (std::vector<int>{'q', 27}));
+}
+
+TEST_F(EventLog, UnloadingAFormStopsItsTimersAndDropsItsEvents) {
+  Form other(app, "other");
+  other.load();
+  Control& x = other.add(ControlKind::Button, "x");
+  int got = 0;
+  x.on_got_focus = [&] { ++got; };
+  platform::Timer& timer = other.add_timer("t", 100);
+  int ticks = 0;
+  timer.on_tick = [&] { ++ticks; };
+  timer.set_enabled(true);
+  app.post(form, [&] {
+    x.SetFocus();
+    other.unload();
+  });
+  app.advance_by(1000);
+  EXPECT_EQ(got, 0);
+  EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(EventLog, EndingTheProgramStopsEverything) {
+  Control& a = button("a");
+  platform::Timer& timer = form.add_timer("t", 100);
+  int ticks = 0;
+  bool ended = false;
+  app.on_end = [&] { ended = true; };
+  timer.on_tick = [&] { ++ticks; };
+  timer.set_enabled(true);
+  app.post(form, [&] {
+    a.SetFocus();
+    app.End();
+  });
+  app.advance_by(1000);
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(ticks, 0);
+  EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(app.next_due().has_value());
+}
+
+TEST_F(EventLog, ClicksLandOnTheTopmostControlButNeverOnShapes) {
+  Control& under = form.add(ControlKind::Label, "under");
+  under.set_bounds(0, 0, 1000, 1000);
+  Control& over = form.add(ControlKind::Label, "over");
+  over.set_bounds(500, 500, 1000, 1000);
+  Control& shape = form.add(ControlKind::Shape, "shape");
+  shape.set_bounds(0, 0, 2000, 2000);
+  EXPECT_EQ(form.hit_test(100, 100), &under);
+  EXPECT_EQ(form.hit_test(600, 600), &over);
+  over.set_visible(false);
+  EXPECT_EQ(form.hit_test(600, 600), &under);
+  EXPECT_EQ(form.hit_test(1500, 1500), nullptr);
+}
+
+TEST_F(EventLog, ChangesThatShowBumpTheGeneration) {
+  Control& a = button("a");
+  const auto before = app.generation();
+  a.set_caption("Call");
+  EXPECT_GT(app.generation(), before);
+  const auto after = app.generation();
+  a.set_caption("Call");  // no change, no redraw
+  EXPECT_EQ(app.generation(), after);
+}
+
+}  // namespace
