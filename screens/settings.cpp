@@ -22,11 +22,13 @@ constexpr float kCellWidth = 40 * kTwipsPerPixel;
 constexpr float kCellHeight = 56 * kTwipsPerPixel;
 
 constexpr platform::Colour kButtonFace = 0xC0C0C0;
+constexpr double kFontPoints = 7.8;  // the screen's font; the name box has it in bold
 
 Control& caption_label(platform::Form& form, const char* name, const char* caption) {
   Control& label = form.add(ControlKind::Label, name);
   label.set_caption(caption);
   label.set_back_transparent(true);
+  label.set_font(kFontPoints, false);
   return label;
 }
 
@@ -61,6 +63,7 @@ Control& button(platform::Form& form, const char* name, const char* caption) {
   Control& command = form.add(ControlKind::Button, name);
   command.set_caption(caption);
   command.set_back_colour(kButtonFace);
+  command.set_font(kFontPoints, false);
   return command;
 }
 
@@ -101,7 +104,7 @@ settings::settings(platform::Application& app)
   set_caption("Welcome To Omaha Tournament");
   set_client_size(5136, 4920);
   Text1.set_back_colour(0xC0FFFF);
-  Text1.set_font(7.8, true);
+  Text1.set_font(kFontPoints, true);
   lay_out();
   connect_handlers();
 }
