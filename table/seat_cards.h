@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,48 +14,31 @@ constexpr int kBoardCards = 5;
 // Board card j (1..5) is at deck position kBoardStart + j and in image kBoardStart + j - 1.
 constexpr int kBoardStart = 40;
 
+namespace seat_fields {
+constexpr std::array<std::int16_t player_record::*, kHoleCards> kHoleCodes{
+    &player_record::cardone, &player_record::cardtwo, &player_record::cardthree,
+    &player_record::cardfour};
+constexpr std::array<std::string player_record::*, kHoleCards> kHoleTexts{
+    &player_record::cardtext1, &player_record::cardtext2, &player_record::cardtext3,
+    &player_record::cardtext4};
+constexpr std::array<std::string player_record::*, kBoardCards> kBoardTexts{
+    &player_record::flop1, &player_record::flop2, &player_record::flop3, &player_record::flop4,
+    &player_record::flop5};
+}  // namespace seat_fields
+
 // Hole card `card` (1..4) of a seat record: cardone .. cardfour.
 inline std::int16_t& hole_card_code(player_record& p, int card) {
-  switch (card) {
-    case 1:
-      return p.cardone;
-    case 2:
-      return p.cardtwo;
-    case 3:
-      return p.cardthree;
-    default:
-      return p.cardfour;
-  }
+  return p.*seat_fields::kHoleCodes.at(static_cast<std::size_t>(card - 1));
 }
 
 // Its card text: cardtext1 .. cardtext4.
 inline std::string& hole_card_text(player_record& p, int card) {
-  switch (card) {
-    case 1:
-      return p.cardtext1;
-    case 2:
-      return p.cardtext2;
-    case 3:
-      return p.cardtext3;
-    default:
-      return p.cardtext4;
-  }
+  return p.*seat_fields::kHoleTexts.at(static_cast<std::size_t>(card - 1));
 }
 
 // The record's copy of board card `card` (1..5): flop1 .. flop5.
 inline std::string& board_text(player_record& p, int card) {
-  switch (card) {
-    case 1:
-      return p.flop1;
-    case 2:
-      return p.flop2;
-    case 3:
-      return p.flop3;
-    case 4:
-      return p.flop4;
-    default:
-      return p.flop5;
-  }
+  return p.*seat_fields::kBoardTexts.at(static_cast<std::size_t>(card - 1));
 }
 
 }  // namespace omaha
