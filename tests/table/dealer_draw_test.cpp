@@ -67,13 +67,5 @@ TEST(DealerDraw, WithinOneRankTheHigherSuitWins) {
   }
 }
 
-TEST(DealerDraw, SeatTenWinningPutsTheHumanOnTheSmallBlind) {
-  TableGame g;
-  toss_with(g, {1, 2, 3, 5, 6, 7, 9, 10, 11, 52});
-  EXPECT_EQ(g.seat(10).dealer, 1);
-  EXPECT_EQ(g.seat(1).dealer, 2);
-  EXPECT_EQ(g.seat(2).dealer, 3);
-}
-
 }  // namespace
 }  // namespace omaha::testing
