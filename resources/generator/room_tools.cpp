@@ -1,0 +1,125 @@
+#include "room_tools.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+namespace resgen {
+
+std::vector<Vec2> Perspective::left_wall(double z0, double z1, double y0, double y1) const {
+  return {at(0, y0, z0), at(0, y0, z1), at(0, y1, z1), at(0, y1, z0)};
+}
+
+std::vector<Vec2> Perspective::right_wall(double z0, double z1, double y0, double y1) const {
+  return {at(width, y0, z0), at(width, y0, z1), at(width, y1, z1), at(width, y1, z0)};
+}
+
+std::vector<Vec2> Perspective::back_wall(double x0, double y0, double x1, double y1) const {
+  return {at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)};
+}
+
+std::vector<Vec2> Perspective::floor(double x0, double x1, double z0, double z1) const {
+  return {at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)};
+}
+
+std::vector<Vec2> Perspective::ceiling(double x0, double x1, double z0, double z1) const {
+  return {at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)};
+}
+
+Path shape(std::vector<Vec2> outline) {
+  Path p;
+  p.add(std::move(outline));
+  return p;
+}
+
+double hash01(int x, int y, int seed) {
+  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8da6b343u ^
+                    static_cast<std::uint32_t>(y) * 0xd8163841u ^
+                    static_cast<std::uint32_t>(seed) * 0xcb1ab31fu;
+  h ^= h >> 15;
+  h *= 0x2c1b3c6du;
+  h ^= h >> 12;
+  h *= 0x297a2d39u;
+  h ^= h >> 15;
+  return (h & 0xFFFFFFu) / static_cast<double>(0x1000000);
+}
+
+double value_noise(double x, double y, int seed) {
+  const double fx = std::floor(x);
+  const double fy = std::floor(y);
+  const int ix = static_cast<int>(fx);
+  const int iy = static_cast<int>(fy);
+  const double tx = smoothstep(0, 1, x - fx);
+  const double ty = smoothstep(0, 1, y - fy);
+  const double top = hash01(ix, iy, seed) + (hash01(ix + 1, iy, seed) - hash01(ix, iy, seed)) * tx;
+  const double bottom =
+      hash01(ix, iy + 1, seed) + (hash01(ix + 1, iy + 1, seed) - hash01(ix, iy + 1, seed)) * tx;
+  return top + (bottom - top) * ty;
+}
+
+double fractal_noise(double x, double y, int seed, int octaves) {
+  double sum = 0;
+  double amplitude = 0.5;
+  double total = 0;
+  for (int i = 0; i < octaves; ++i) {
+    sum += value_noise(x, y, seed + i) * amplitude;
+    total += amplitude;
+    x *= 2;
+    y *= 2;
+    amplitude /= 2;
+  }
+  return sum / total;
+}
+
+Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom) {
+  return [=](double, double y) {
+    return mix(top, bottom, std::clamp((y - y0) / (y1 - y0), 0.0, 1.0));
+  };
+}
+
+Shader supersampled(Shader inner) {
+  return [inner = std::move(inner)](double x, double y) {
+    Rgb sum;
+    for (const double dx : {-0.25, 0.25}) {
+      for (const double dy : {-0.25, 0.25}) {
+        const Rgb c = inner(x + dx, y + dy);
+        sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+      }
+    }
+    return scaled(sum, 0.25);
+  };
+}
+
+void add_light_cone(Canvas& canvas, Vec2 apex, double direction, double half_angle, double reach,
+                    Rgb colour, double strength) {
+  const double dir = direction * std::numbers::pi / 180;
+  const double half = half_angle * std::numbers::pi / 180;
+  const Vec2 axis{std::cos(dir), std::sin(dir)};
+  canvas.apply([&](int x, int y, Rgb old) {
+    const Vec2 d = Vec2{x + 0.5, y + 0.5} - apex;
+    const double along = d.x * axis.x + d.y * axis.y;
+    if (along <= 0 || along >= reach) {
+      return old;
+    }
+    const double across = std::abs(d.x * axis.y - d.y * axis.x);
+    const double angle = std::atan2(across, along);
+    const double edge = 1 - smoothstep(half * 0.55, half, angle);
+    const double fade = std::pow(1 - along / reach, 1.6);
+    const double f = edge * fade * strength;
+    return Rgb{old.r + colour.r * f, old.g + colour.g * f, old.b + colour.b * f};
+  });
+}
+
+void add_vignette(Canvas& canvas, double strength) {
+  const double cx = canvas.width() / 2.0;
+  const double cy = canvas.height() / 2.0;
+  canvas.apply([&](int x, int y, Rgb old) {
+    const double dx = (x + 0.5 - cx) / cx;
+    const double dy = (y + 0.5 - cy) / cy;
+    const double d = std::min(1.0, (dx * dx + dy * dy) / 2);
+    return scaled(old, 1 - strength * d * d);
+  });
+}
+
+}  // namespace resgen

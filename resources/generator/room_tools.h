@@ -1,0 +1,56 @@
+#pragma once
+
+#include <vector>
+
+#include "raster.h"
+
+namespace resgen {
+
+// One-point perspective for a box-shaped room. The picture plane is depth z = 1, where room
+// coordinates equal canvas coordinates: x runs 0 (left wall) .. width (right wall), y runs
+// 0 (ceiling) .. height (floor). Further away, everything shrinks towards the vanishing point.
+struct Perspective {
+  Vec2 vanish;
+  double width = 0;
+  double height = 0;
+  double back = 2;  // depth of the back wall
+
+  Vec2 at(double x, double y, double z) const { return vanish + (Vec2{x, y} - vanish) * (1.0 / z); }
+  // Room point seen at canvas position s, if it lies at depth z.
+  Vec2 room_point(Vec2 s, double z) const { return vanish + (s - vanish) * z; }
+
+  // Depth of the floor, ceiling and side walls seen at a canvas position.
+  double floor_depth(double sy) const { return (height - vanish.y) / (sy - vanish.y); }
+  double ceiling_depth(double sy) const { return -vanish.y / (sy - vanish.y); }
+  double left_depth(double sx) const { return -vanish.x / (sx - vanish.x); }
+  double right_depth(double sx) const { return (width - vanish.x) / (sx - vanish.x); }
+
+  // Outlines of rectangles lying on the room's surfaces.
+  std::vector<Vec2> left_wall(double z0, double z1, double y0, double y1) const;
+  std::vector<Vec2> right_wall(double z0, double z1, double y0, double y1) const;
+  std::vector<Vec2> back_wall(double x0, double y0, double x1, double y1) const;
+  std::vector<Vec2> floor(double x0, double x1, double z0, double z1) const;
+  std::vector<Vec2> ceiling(double x0, double x1, double z0, double z1) const;
+};
+
+// A path made of one outline.
+Path shape(std::vector<Vec2> outline);
+
+// Deterministic pseudo-random value in [0, 1) for integer coordinates.
+double hash01(int x, int y, int seed);
+// Smooth noise in [0, 1) and a sum of octaves of it.
+double value_noise(double x, double y, int seed);
+double fractal_noise(double x, double y, int seed, int octaves);
+
+Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom);
+// Averages the shader over four points inside each pixel (for fine patterns).
+Shader supersampled(Shader inner);
+
+// Adds a cone of light from apex pointing at angle `direction` (degrees, 90 = down).
+void add_light_cone(Canvas& canvas, Vec2 apex, double direction, double half_angle, double reach,
+                    Rgb colour, double strength);
+
+// Darkens towards the corners.
+void add_vignette(Canvas& canvas, double strength);
+
+}  // namespace resgen
