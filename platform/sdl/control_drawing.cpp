@@ -1,0 +1,213 @@
+#include "platform/sdl/control_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "platform/sdl/text_layout.h"
+
+namespace platform::sdl {
+
+namespace {
+
+// The classic 3-D palette.
+constexpr Colour kHighlight = 0xFFFFFF;
+constexpr Colour kLight = 0xDFDFDF;
+constexpr Colour kShadow = 0x808080;
+constexpr Colour kDarkShadow = 0x000000;
+constexpr Colour kGreyText = 0x808080;
+constexpr Colour kBlack = 0x000000;
+
+Colour text_colour(const Control& control) {
+  return control.enabled() ? control.fore_colour() : kGreyText;
+}
+
+TextStyle caption_style(const Control& control) {
+  TextStyle style;
+  style.points = control.font_size();
+  style.bold = control.font_bold();
+  style.colour = text_colour(control);
+  style.align = control.alignment();
+  return style;
+}
+
+void sunken_border(Painter& p, const SDL_Rect& rect) {
+  const int u = p.unit();
+  p.bevel(rect, kShadow, kHighlight, u);
+  p.bevel(inset(rect, u), kDarkShadow, kLight, u);
+}
+
+void draw_label(Painter& p, const Control& c, const SDL_Rect& rect) {
+  if (!c.back_transparent())
+    p.fill(rect, c.back_colour());
+  SDL_Rect text_area = rect;
+  if (c.border_style() == 1) {
+    p.frame(rect, kBlack, p.unit());
+    text_area = inset(rect, p.unit());
+  }
+  p.text_block(strip_access_keys(c.caption()), text_area, caption_style(c));
+}
+
+void draw_button(Painter& p, const Control& c, const SDL_Rect& rect, const ControlState& state) {
+  const int u = p.unit();
+  p.fill(rect, c.back_colour());
+  SDL_Rect face = rect;
+  if (state.focused || state.pressed) {
+    // The button that Enter would press wears a dark outline.
+    p.frame(face, kDarkShadow, u);
+    face = inset(face, u);
+  }
+  if (state.pressed) {
+    p.frame(face, kShadow, u);
+  } else {
+    p.bevel(face, kHighlight, kDarkShadow, u);
+    p.bevel(inset(face, u), kLight, kShadow, u);
+  }
+  SDL_Rect text_area = inset(face, 2 * u);
+  if (state.pressed) {
+    text_area.x += u;
+    text_area.y += u;
+  }
+  TextStyle style = caption_style(c);
+  style.align = Align::Centre;
+  style.centre_vertically = true;
+  p.text_block(strip_access_keys(c.caption()), text_area, style);
+  if (state.focused)
+    p.dotted_frame(inset(face, 3 * u), kBlack);
+}
+
+void draw_text_box(Painter& p, const Control& c, const SDL_Rect& rect, const ControlState& state) {
+  const int u = p.unit();
+  p.fill(rect, c.back_colour());
+  sunken_border(p, rect);
+  const SDL_Rect inner = inset(rect, 2 * u);
+  const Painter::ClipScope clip(p, inner);
+  if (clip.empty())
+    return;
+  const Font font = p.font(c.font_size(), c.font_bold());
+  if (!font)
+    return;
+
+  const std::string& text = c.text();
+  const int margin = std::max(1, static_cast<int>(std::lround(2 * p.scale())));
+  const int room = inner.w - 2 * margin;
+  const int width = p.text_width(font, text);
+  const int caret_x = p.text_width(font, std::string_view(text).substr(0, c.caret()));
+  int x = inner.x + margin;
+  if (width > room) {
+    // Text longer than the box scrolls so that the caret stays in view.
+    if (state.focused)
+      x -= std::max(0, caret_x - room);
+  } else if (c.alignment() == Align::Centre) {
+    x += (room - width) / 2;
+  } else if (c.alignment() == Align::Right) {
+    x += room - width;
+  }
+  const int height = p.line_height(font);
+  const int y = inner.y + std::max(0, (inner.h - height) / 2);
+  p.text(font, text, x, y, text_colour(c));
+  if (state.focused)
+    p.fill(SDL_Rect{x + caret_x, y, u, height}, c.fore_colour());
+}
+
+// Where a picture goes at its own logical size (scaled with the window), its top left at (x, y).
+SDL_Rect natural_size(const Painter& p, const Bitmap& picture, int x, int y) {
+  return SDL_Rect{x, y, static_cast<int>(std::lround(picture.logical_width() * p.scale())),
+                  static_cast<int>(std::lround(picture.logical_height() * p.scale()))};
+}
+
+void draw_picture_box(Painter& p, const Control& c, const SDL_Rect& rect) {
+  p.fill(rect, c.back_colour());
+  SDL_Rect inner = rect;
+  if (c.border_style() == 1) {
+    sunken_border(p, rect);
+    inner = inset(rect, 2 * p.unit());
+  }
+  if (!c.picture())
+    return;
+  const Painter::ClipScope clip(p, inner);
+  if (!clip.empty())
+    p.picture(c.picture(), natural_size(p, *c.picture(), inner.x, inner.y));
+}
+
+void draw_image(Painter& p, const Control& c, const SDL_Rect& rect) {
+  if (c.picture()) {
+    p.picture(c.picture(), c.stretch() ? rect : natural_size(p, *c.picture(), rect.x, rect.y));
+  }
+  if (c.border_style() == 1)
+    p.frame(rect, kBlack, p.unit());
+}
+
+void draw_shape(Painter& p, const Control& c, const SDL_Rect& rect) {
+  ShapeStyle style;
+  style.kind = c.shape();
+  style.width = rect.w;
+  style.height = rect.h;
+  style.border = c.border_width() > 0
+                     ? std::max(1, static_cast<int>(std::lround(c.border_width() * p.scale())))
+                     : 0;
+  style.filled = c.filled();
+  style.fill = c.fill_colour();
+  style.border_colour = c.border_colour();
+  if (style.kind == ShapeKind::Rectangle) {
+    // Square edges need no smoothing: plain rectangles are quicker.
+    if (style.filled)
+      p.fill(rect, style.fill);
+    if (style.border > 0)
+      p.frame(rect, style.border_colour, style.border);
+    return;
+  }
+  p.shape(style, rect.x, rect.y);
+}
+
+void draw_frame(Painter& p, const Control& c, const SDL_Rect& rect) {
+  const int u = p.unit();
+  p.fill(rect, c.back_colour());
+  const Font font = p.font(c.font_size(), c.font_bold());
+  const int text_height = p.line_height(font);
+  // The etched line runs through the middle of the caption.
+  const int top = std::min(rect.h, text_height / 2);
+  const SDL_Rect box{rect.x, rect.y + top, rect.w, rect.h - top};
+  p.frame(SDL_Rect{box.x + u, box.y + u, box.w - u, box.h - u}, kHighlight, u);
+  p.frame(SDL_Rect{box.x, box.y, box.w - u, box.h - u}, kShadow, u);
+  const std::string caption = strip_access_keys(c.caption());
+  if (caption.empty() || !font)
+    return;
+  const Painter::ClipScope clip(p, rect);
+  if (clip.empty())
+    return;
+  const int x = rect.x + 6 * u;
+  p.fill(SDL_Rect{x, rect.y, p.text_width(font, caption) + 2 * u, text_height}, c.back_colour());
+  p.text(font, caption, x + u, rect.y, text_colour(c));
+}
+
+}  // namespace
+
+void draw_control(Painter& painter, const Control& control, const ControlState& state) {
+  const SDL_Rect rect = painter.to_pixels(control);
+  switch (control.kind()) {
+    case ControlKind::Label:
+      draw_label(painter, control, rect);
+      break;
+    case ControlKind::Button:
+      draw_button(painter, control, rect, state);
+      break;
+    case ControlKind::TextBox:
+      draw_text_box(painter, control, rect, state);
+      break;
+    case ControlKind::PictureBox:
+      draw_picture_box(painter, control, rect);
+      break;
+    case ControlKind::Image:
+      draw_image(painter, control, rect);
+      break;
+    case ControlKind::Shape:
+      draw_shape(painter, control, rect);
+      break;
+    case ControlKind::Frame:
+      draw_frame(painter, control, rect);
+      break;
+  }
+}
+
+}  // namespace platform::sdl

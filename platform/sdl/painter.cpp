@@ -1,0 +1,213 @@
+#include "platform/sdl/painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/sdl/text_layout.h"
+
+namespace platform::sdl {
+
+void RenderCaches::sweep() {
+  pictures.sweep();
+  texts.sweep();
+  shapes.sweep();
+}
+
+SDL_Rect inset(const SDL_Rect& rect, int by) {
+  return SDL_Rect{rect.x + by, rect.y + by, std::max(0, rect.w - 2 * by),
+                  std::max(0, rect.h - 2 * by)};
+}
+
+Painter::Painter(SDL_Renderer* renderer, FontCache& fonts, RenderCaches& caches,
+                 const Viewport& viewport, float form_width, float form_height)
+    : renderer_(renderer),
+      fonts_(fonts),
+      caches_(caches),
+      viewport_(viewport),
+      form_area_{viewport.x, viewport.y, twips_to_pixels(form_width, viewport.scale),
+                 twips_to_pixels(form_height, viewport.scale)},
+      clip_(form_area_),
+      unit_(std::max(1, static_cast<int>(std::lround(viewport.scale)))) {
+  apply_clip(clip_);
+}
+
+SDL_Rect Painter::to_pixels(float left, float top, float width, float height) const {
+  // Both edges are rounded, so controls that touch in twips touch on screen.
+  const int x0 = twips_to_pixels(left, viewport_.scale);
+  const int y0 = twips_to_pixels(top, viewport_.scale);
+  const int x1 = twips_to_pixels(double(left) + width, viewport_.scale);
+  const int y1 = twips_to_pixels(double(top) + height, viewport_.scale);
+  return SDL_Rect{viewport_.x + x0, viewport_.y + y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+SDL_Rect Painter::to_pixels(const Control& control) const {
+  return to_pixels(control.left(), control.top(), control.width(), control.height());
+}
+
+void Painter::set_colour(Colour colour) {
+  SDL_SetRenderDrawColor(renderer_, red_of(colour), green_of(colour), blue_of(colour), 255);
+}
+
+void Painter::apply_clip(const SDL_Rect& rect) {
+  clip_ = rect;
+  SDL_RenderSetClipRect(renderer_, &clip_);
+}
+
+void Painter::fill(const SDL_Rect& rect, Colour colour) {
+  if (rect.w <= 0 || rect.h <= 0)
+    return;
+  set_colour(colour);
+  SDL_RenderFillRect(renderer_, &rect);
+}
+
+void Painter::frame(const SDL_Rect& rect, Colour colour, int thickness) {
+  const int t = std::min({thickness, rect.w / 2 + 1, rect.h / 2 + 1});
+  if (t <= 0)
+    return;
+  const SDL_Rect edges[] = {{rect.x, rect.y, rect.w, t},
+                            {rect.x, rect.y + rect.h - t, rect.w, t},
+                            {rect.x, rect.y, t, rect.h},
+                            {rect.x + rect.w - t, rect.y, t, rect.h}};
+  set_colour(colour);
+  SDL_RenderFillRects(renderer_, edges, 4);
+}
+
+void Painter::bevel(const SDL_Rect& rect, Colour top_left, Colour bottom_right, int thickness) {
+  const int t = std::min({thickness, rect.w / 2, rect.h / 2});
+  if (t <= 0)
+    return;
+  const SDL_Rect light[] = {{rect.x, rect.y, rect.w - t, t}, {rect.x, rect.y, t, rect.h - t}};
+  const SDL_Rect dark[] = {{rect.x, rect.y + rect.h - t, rect.w, t},
+                           {rect.x + rect.w - t, rect.y, t, rect.h}};
+  set_colour(top_left);
+  SDL_RenderFillRects(renderer_, light, 2);
+  set_colour(bottom_right);
+  SDL_RenderFillRects(renderer_, dark, 2);
+}
+
+void Painter::dotted_frame(const SDL_Rect& rect, Colour colour) {
+  const int u = unit_;
+  if (rect.w < 2 * u || rect.h < 2 * u)
+    return;
+  std::vector<SDL_Rect> dots;
+  for (int x = rect.x; x < rect.x + rect.w; x += 2 * u) {
+    dots.push_back({x, rect.y, u, u});
+    dots.push_back({x, rect.y + rect.h - u, u, u});
+  }
+  for (int y = rect.y + 2 * u; y < rect.y + rect.h - u; y += 2 * u) {
+    dots.push_back({rect.x, y, u, u});
+    dots.push_back({rect.x + rect.w - u, y, u, u});
+  }
+  set_colour(colour);
+  SDL_RenderFillRects(renderer_, dots.data(), static_cast<int>(dots.size()));
+}
+
+void Painter::picture(const std::shared_ptr<const Bitmap>& bitmap, const SDL_Rect& dest) {
+  if (SDL_Texture* texture = caches_.pictures.get(bitmap, dest.w, dest.h))
+    SDL_RenderCopy(renderer_, texture, nullptr, &dest);
+}
+
+void Painter::shape(const ShapeStyle& style, int x, int y) {
+  if (style.width <= 0 || style.height <= 0)
+    return;
+  const RenderCaches::ShapeKey key{style.kind,   style.width, style.height,       style.border,
+                                   style.filled, style.fill,  style.border_colour};
+  SDL_Texture* texture = nullptr;
+  if (TextureHandle* found = caches_.shapes.find(key)) {
+    texture = found->get();
+  } else {
+    std::vector<std::uint32_t> pixels = rasterize_shape(style);
+    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), style.width, style.height, 32, style.width * 4, SDL_PIXELFORMAT_ARGB8888));
+    if (!surface)
+      return;
+    TextureHandle made(SDL_CreateTextureFromSurface(renderer_, surface.get()));
+    if (!made)
+      return;
+    SDL_SetTextureBlendMode(made.get(), SDL_BLENDMODE_BLEND);
+    texture = caches_.shapes.insert(key, std::move(made)).get();
+  }
+  const SDL_Rect dest{x, y, style.width, style.height};
+  SDL_RenderCopy(renderer_, texture, nullptr, &dest);
+}
+
+Font Painter::font(double points, bool bold) {
+  const int size = font_pixel_size(points, viewport_.scale);
+  return Font{fonts_.get(size, bold), size, bold};
+}
+
+int Painter::text_width(const Font& font, std::string_view text) const {
+  if (!font || text.empty())
+    return 0;
+  int width = 0;
+  if (TTF_SizeUTF8(font.face, std::string(text).c_str(), &width, nullptr) != 0)
+    return 0;
+  return width;
+}
+
+int Painter::line_height(const Font& font) const {
+  return font ? TTF_FontLineSkip(font.face) : 0;
+}
+
+void Painter::text(const Font& font, std::string_view line, int x, int y, Colour colour) {
+  if (!font || line.empty())
+    return;
+  RenderCaches::TextKey key{std::string(line), font.size, font.bold, colour};
+  RenderCaches::TextTexture* drawn = caches_.texts.find(key);
+  if (drawn == nullptr) {
+    const SDL_Color ink{red_of(colour), green_of(colour), blue_of(colour), 255};
+    SurfaceHandle surface(TTF_RenderUTF8_Blended(font.face, key.text.c_str(), ink));
+    if (!surface)
+      return;
+    TextureHandle texture(SDL_CreateTextureFromSurface(renderer_, surface.get()));
+    if (!texture)
+      return;
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    const int w = surface->w;
+    const int h = surface->h;
+    drawn = &caches_.texts.insert(std::move(key), {std::move(texture), w, h});
+  }
+  const SDL_Rect dest{x, y, drawn->width, drawn->height};
+  SDL_RenderCopy(renderer_, drawn->texture.get(), nullptr, &dest);
+}
+
+void Painter::text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style) {
+  const Font face = font(style.points, style.bold);
+  if (!face || text.empty())
+    return;
+  const ClipScope clip(*this, rect);
+  if (clip.empty())
+    return;
+  const std::vector<std::string> lines =
+      wrap_lines(text, rect.w, [&](std::string_view piece) { return text_width(face, piece); });
+  const int step = line_height(face);
+  int y = rect.y;
+  if (style.centre_vertically)
+    y += (rect.h - step * static_cast<int>(lines.size())) / 2;
+  for (const std::string& line : lines) {
+    const int width = text_width(face, line);
+    int x = rect.x;
+    if (style.align == Align::Centre)
+      x += (rect.w - width) / 2;
+    if (style.align == Align::Right)
+      x += rect.w - width;
+    this->text(face, line, x, y, style.colour);
+    y += step;
+  }
+}
+
+Painter::ClipScope::ClipScope(Painter& painter, const SDL_Rect& rect)
+    : painter_(painter), previous_(painter.clip_) {
+  SDL_Rect limited{};
+  empty_ = SDL_IntersectRect(&rect, &previous_, &limited) == SDL_FALSE;
+  if (empty_)
+    limited = SDL_Rect{previous_.x, previous_.y, 0, 0};
+  painter_.apply_clip(limited);
+}
+
+Painter::ClipScope::~ClipScope() {
+  painter_.apply_clip(previous_);
+}
+
+}  // namespace platform::sdl

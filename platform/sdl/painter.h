@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "platform/bitmap.h"
+#include "platform/colour.h"
+#include "platform/control.h"
+#include "platform/sdl/font_cache.h"
+#include "platform/sdl/picture_textures.h"
+#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/shape_raster.h"
+#include "platform/sdl/usage_cache.h"
+#include "platform/sdl/window_geometry.h"
+
+namespace platform::sdl {
+
+// Textures one renderer keeps between frames: pictures, lines of text and shapes.
+class RenderCaches {
+ public:
+  explicit RenderCaches(SDL_Renderer* renderer) : pictures(renderer) {}
+
+  struct TextKey {
+    std::string text;
+    int size;
+    bool bold;
+    Colour colour;
+    auto operator<=>(const TextKey&) const = default;
+  };
+  struct TextTexture {
+    TextureHandle texture;
+    int width;
+    int height;
+  };
+  using ShapeKey = std::tuple<ShapeKind, int, int, int, bool, Colour, Colour>;
+
+  PictureTextures pictures;
+  UsageCache<TextKey, TextTexture> texts;
+  UsageCache<ShapeKey, TextureHandle> shapes;
+
+  void sweep();  // drops what the last frame did not use
+  std::size_t size() const { return pictures.size() + texts.size() + shapes.size(); }
+};
+
+// A face at the size it is drawn.
+struct Font {
+  TTF_Font* face = nullptr;
+  int size = 0;
+  bool bold = false;
+  explicit operator bool() const { return face != nullptr; }
+};
+
+struct TextStyle {
+  double points = 8.25;
+  bool bold = false;
+  Colour colour = 0;
+  Align align = Align::Left;
+  bool centre_vertically = false;
+};
+
+// Draws into one renderer for one frame: pixel geometry of the form at its viewport, the
+// primitives of the classic desktop look, pictures, shapes and text. Everything is clipped to
+// the form's area.
+class Painter {
+ public:
+  Painter(SDL_Renderer* renderer, FontCache& fonts, RenderCaches& caches, const Viewport& viewport,
+          float form_width, float form_height);
+
+  double scale() const { return viewport_.scale; }
+  // Thickness of one line of a 3-D border at this scale.
+  int unit() const { return unit_; }
+  SDL_Rect to_pixels(float left, float top, float width, float height) const;
+  SDL_Rect to_pixels(const Control& control) const;
+  const SDL_Rect& form_area() const { return form_area_; }
+
+  void fill(const SDL_Rect& rect, Colour colour);
+  // A line of the given thickness just inside the rectangle.
+  void frame(const SDL_Rect& rect, Colour colour, int thickness);
+  // Top and left edges in one colour, bottom and right in another.
+  void bevel(const SDL_Rect& rect, Colour top_left, Colour bottom_right, int thickness);
+  void dotted_frame(const SDL_Rect& rect, Colour colour);
+  void picture(const std::shared_ptr<const Bitmap>& bitmap, const SDL_Rect& dest);
+  void shape(const ShapeStyle& style, int x, int y);
+
+  Font font(double points, bool bold);
+  int text_width(const Font& font, std::string_view text) const;
+  int line_height(const Font& font) const;
+  void text(const Font& font, std::string_view line, int x, int y, Colour colour);
+  // Text wrapped to the rectangle's width, each line aligned, from the top or centred.
+  void text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
+
+  // Limits drawing to a rectangle (within the form) while it lives.
+  class ClipScope {
+   public:
+    ClipScope(Painter& painter, const SDL_Rect& rect);
+    ~ClipScope();
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+    bool empty() const { return empty_; }
+
+   private:
+    Painter& painter_;
+    SDL_Rect previous_;
+    bool empty_;
+  };
+
+ private:
+  void set_colour(Colour colour);
+  void apply_clip(const SDL_Rect& rect);
+
+  SDL_Renderer* renderer_;
+  FontCache& fonts_;
+  RenderCaches& caches_;
+  Viewport viewport_;
+  SDL_Rect form_area_;
+  SDL_Rect clip_;
+  int unit_;
+};
+
+SDL_Rect inset(const SDL_Rect& rect, int by);
+
+}  // namespace platform::sdl

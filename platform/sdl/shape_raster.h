@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/colour.h"
+#include "platform/control.h"
+
+namespace platform::sdl {
+
+// A shape control as drawn into a box of whole pixels.
+struct ShapeStyle {
+  ShapeKind kind = ShapeKind::Rectangle;
+  int width = 0;
+  int height = 0;
+  int border = 1;  // outline width in pixels, inside the shape; 0 for none
+  bool filled = false;
+  Colour fill = 0;
+  Colour border_colour = 0;
+};
+
+// The shape's pixels as 0xAARRGGBB, row by row, anti-aliased: each pixel's alpha is the share of
+// it the shape covers (4 x 4 samples). A circle has the diameter of the box's shorter side and
+// sits in the middle; a rounded rectangle's corners have a radius of a sixth of the shorter side.
+std::vector<std::uint32_t> rasterize_shape(const ShapeStyle& style);
+
+}  // namespace platform::sdl

@@ -1,0 +1,238 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/keys.h"
+#include "platform/sdl/display_check.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/window_geometry.h"
+#include "test_support.h"
+
+namespace sdl_test {
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::sdl::SdlBackend;
+
+// Runs the real event loop on SDL's dummy video driver, feeding it input from timer handlers.
+class BackendLoopTest : public ::testing::Test {
+ protected:
+  BackendLoopTest() {
+    for (const char* name : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"}) {
+      const char* value = std::getenv(name);
+      saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    form.set_caption("Loop");
+    form.set_client_size(3000, 1500);
+  }
+  ~BackendLoopTest() override {
+    for (const auto& [name, value] : saved_) {
+      if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+      } else {
+        unsetenv(name.c_str());
+      }
+    }
+  }
+
+  static SDL_Window* window_titled(const std::string& title) {
+    for (Uint32 id = 1; id < 256; ++id) {
+      SDL_Window* window = SDL_GetWindowFromID(id);
+      if (window != nullptr && title == SDL_GetWindowTitle(window))
+        return window;
+    }
+    return nullptr;
+  }
+
+  // Where the middle of a control is, in the window's coordinates.
+  SDL_Point centre_of(SDL_Window* window, const Control& control) const {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    const auto viewport = platform::sdl::fit_viewport(form.width(), form.height(), width, height);
+    return SDL_Point{viewport.x + platform::sdl::twips_to_pixels(
+                                      control.left() + control.width() / 2, viewport.scale),
+                     viewport.y + platform::sdl::twips_to_pixels(
+                                      control.top() + control.height() / 2, viewport.scale)};
+  }
+
+  static void push_button(SDL_Window* window, SDL_Point at, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    event.button.windowID = SDL_GetWindowID(window);
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.button.x = at.x;
+    event.button.y = at.y;
+    SDL_PushEvent(&event);
+  }
+
+  static void push_key(SDL_Window* window, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.windowID = SDL_GetWindowID(window);
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = modifiers;
+    SDL_PushEvent(&event);
+  }
+
+  static void push_text(SDL_Window* window, const char* text) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    event.text.windowID = SDL_GetWindowID(window);
+    std::strncpy(event.text.text, text, sizeof event.text.text - 1);
+    SDL_PushEvent(&event);
+  }
+
+  static void push_close(SDL_Window* window) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.windowID = SDL_GetWindowID(window);
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&event);
+  }
+
+  platform::Application app;
+  platform::Form form{app, "main"};
+  SdlBackend backend{liberation_fonts()};
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(BackendLoopTest, TimersTickOnTheRealClockUntilTheProgramEnds) {
+  form.show();
+  platform::Timer& timer = form.add_timer("t", 20);
+  int ticks = 0;
+  timer.on_tick = [&] {
+    if (++ticks == 3)
+      app.End();
+  };
+  timer.set_enabled(true);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(backend.run(app), 0);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(ticks, 3);
+  EXPECT_GE(app.now(), 60);
+  EXPECT_GE(elapsed, std::chrono::milliseconds(55));
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
+}
+
+TEST_F(BackendLoopTest, ClicksKeysTypingPastingAndClosingReachTheForm) {
+  Control& box = form.add(ControlKind::TextBox, "box");
+  box.set_bounds(300, 300, 1200, 450);
+  Control& button = form.add(ControlKind::Button, "go");
+  button.set_bounds(1800, 300, 900, 450);
+  std::vector<std::string> clicks;
+  button.on_click = [&] { clicks.push_back("go"); };
+  box.on_click = [&] { clicks.push_back("box"); };
+  std::vector<std::pair<int, int>> keys;
+  form.set_key_preview(true);
+  form.on_key_down = [&](int code, int shift) { keys.emplace_back(code, shift); };
+  bool closed = false;
+  form.on_close = [&] {
+    closed = true;
+    app.End();
+  };
+  form.show();  // the box has the focus
+
+  platform::Timer& input = form.add_timer("input", 10);
+  input.on_tick = [&] {
+    input.set_enabled(false);
+    SDL_Window* window = window_titled("Loop");
+    ASSERT_NE(window, nullptr);
+    const SDL_Point on_button = centre_of(window, button);
+    const SDL_Point on_box = centre_of(window, box);
+    push_button(window, on_button, true);  // pressed on the button, let go elsewhere: no click
+    push_button(window, on_box, false);
+    push_text(window, "ab");
+    SDL_SetClipboardText("cd");
+    push_key(window, SDLK_v, KMOD_LCTRL);
+    push_key(window, SDLK_F2, KMOD_LSHIFT);
+    push_button(window, on_button, true);
+    push_button(window, on_button, false);
+    push_close(window);
+  };
+  input.set_enabled(true);
+
+  EXPECT_EQ(backend.run(app), 0);
+  EXPECT_EQ(box.text(), "abcd");
+  EXPECT_EQ(keys,
+            (std::vector<std::pair<int, int>>{{'V', platform::kCtrl}, {113, platform::kShift}}));
+  EXPECT_EQ(clicks, std::vector<std::string>{"go"});
+  EXPECT_TRUE(button.has_focus());
+  EXPECT_TRUE(closed);
+}
+
+TEST_F(BackendLoopTest, WindowsFollowTheirFormsAndQuitEndsTheProgram) {
+  platform::Form splash(app, "splash");
+  splash.set_title_bar(false);
+  splash.set_caption("Splash");
+  splash.set_client_size(6000, 3000);
+  splash.show();
+
+  struct Seen {
+    bool splash_borderless = false;
+    bool main_window_early = true;
+    bool splash_gone = false;
+    bool main_shown = false;
+    int main_width = 0;
+  } seen;
+  platform::Timer& steps = splash.add_timer("steps", 10);
+  int step = 0;
+  steps.on_tick = [&] {
+    if (++step == 1) {
+      SDL_Window* window = window_titled("Splash");
+      ASSERT_NE(window, nullptr);
+      seen.splash_borderless = (SDL_GetWindowFlags(window) & SDL_WINDOW_BORDERLESS) != 0;
+      seen.main_window_early = window_titled("Loop") != nullptr;
+      splash.hide();
+      form.show();
+      form.set_caption("Renamed");
+    } else {
+      seen.splash_gone = window_titled("Splash") == nullptr;
+      if (SDL_Window* main = window_titled("Renamed")) {
+        seen.main_shown = (SDL_GetWindowFlags(main) & SDL_WINDOW_SHOWN) != 0;
+        SDL_GetWindowSize(main, &seen.main_width, nullptr);
+      }
+      SDL_Event quit{};
+      quit.type = SDL_QUIT;
+      SDL_PushEvent(&quit);
+    }
+  };
+  steps.set_enabled(true);
+
+  EXPECT_EQ(backend.run(app), 0);
+  EXPECT_TRUE(app.ended());
+  EXPECT_GE(step, 2);
+  EXPECT_TRUE(seen.splash_borderless);
+  EXPECT_FALSE(seen.main_window_early);
+  EXPECT_TRUE(seen.splash_gone);
+  EXPECT_TRUE(seen.main_shown);
+  // 200 pixels wide at scale 1, opened at a quarter step of at least 1.
+  EXPECT_GE(seen.main_width, 200);
+  EXPECT_EQ(seen.main_width % 50, 0);
+}
+
+TEST_F(BackendLoopTest, WithoutADisplayItSaysSoAndFails) {
+  unsetenv("SDL_VIDEODRIVER");
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  form.show();
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(backend.run(app), 1);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find(platform::sdl::kNoDisplayMessage),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace sdl_test
