@@ -7,7 +7,9 @@
 namespace platform {
 
 std::string Str(std::int64_t n) {
-  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+  std::string text = n < 0 ? "" : " ";
+  text += std::to_string(n);
+  return text;
 }
 
 std::string Str(double n) {
@@ -15,8 +17,9 @@ std::string Str(double n) {
     return Str(static_cast<std::int64_t>(n));
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.15g", n);
-  std::string text = buffer;
-  return n < 0 ? text : " " + text;
+  std::string text = n < 0 ? "" : " ";
+  text += buffer;
+  return text;
 }
 
 namespace {
