@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace omaha {
+
+class tables;
+
+// The betting limit's rungs, from the first hand's limit of 10 to the top.
+inline constexpr std::array<std::int32_t, 13> limit_ladder{
+    10, 25, 50, 100, 500, 1000, 2000, 5000, 10000, 20000, 25000, 50000, 100000};
+
+// The two limits as the table shows them: "Limits   " limit "  -  " twice the limit.
+std::string limits_display_caption(std::int32_t limits);
+
+// One step of the limit countdown, run at the end of every tick of the turn clock: rewrites
+// the limit captions and, every 299 ticks, moves the limit one rung up.
+void limit_countdown(tables& t);
+
+}  // namespace omaha

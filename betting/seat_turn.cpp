@@ -1,0 +1,127 @@
+#include "betting/seat_turn.h"
+
+#include <cstdint>
+
+#include "betting/betting.h"
+#include "betting/chip_payment.h"
+#include "betting/computer_decision.h"
+#include "betting/dealer_button.h"
+#include "betting/round_closing.h"
+#include "betting/seat_rules.h"
+#include "table/tables.h"
+
+namespace omaha {
+
+namespace {
+
+// Blinds are due from seats still in the tournament until the pre-flop round opens; the final
+// table (above 990 out) takes antes at the deal instead.
+constexpr std::int16_t kLastBlindsField = 990;
+
+bool blind_due(const tables& t, int seat) {
+  return t.player(seat).Active && t.players_out <= kLastBlindsField && !t.postblinds;
+}
+
+void post_blind(tables& t, int seat, std::int64_t amount) {
+  const std::int32_t paid = pay_into_pot(t, seat, amount, round_total::set_to_seat);
+  chips_player_show(t, paid, seat);
+}
+
+// The seat after the button posts the small blind and hands the turn on at once; the next seat
+// posts the big blind and keeps the turn (the human's big blind opens the round and hands on).
+void post_blinds(tables& t, int seat) {
+  const seat_rules& rules = rules_of(seat);
+  if (t.player(seat_before(seat)).dealer == 1 && blind_due(t, seat)) {
+    post_blind(t, seat, t.limits);
+    Command4_Click(t);
+    t.seat_lamp(seat_after(seat)).SetFocus();
+  }
+  if (t.player(seats_before(seat, 2)).dealer == 1 && blind_due(t, seat)) {
+    post_blind(t, seat, std::int64_t{t.limits} * 2);
+    if (rules.big_blind_opens_round)
+      t.postblinds = true;
+    Command4_Click(t);
+    if (rules.big_blind_opens_round)
+      t.seat_lamp(seat_after(seat)).SetFocus();
+  }
+}
+
+// A sitting-out seat that holds the button takes the button off the table with its cards.
+void hide_sitting_out_button(tables& t, int seat) {
+  const player_record& p = t.player(seat);
+  if (p.dealer != 1 || !p.sittingout)
+    return;
+  place_button_label(t, seat);
+  t.Label1.set_visible(false);
+  for (int card = 1; card <= 4; ++card)
+    t.hole_card(seat, card).set_visible(false);
+}
+
+// A seat that cannot act passes the turn on at once.
+void hand_on(tables& t, int seat) {
+  if (rules_of(seat).skip_hands_to_decision) {
+    t.Command5.set_visible(true);
+    t.Command5.SetFocus();
+  } else {
+    t.seat_lamp(seat_after(seat)).SetFocus();
+  }
+}
+
+// The rest of a computer seat's turn, after its blinds and light. It never ends early: whatever
+// happens on the way, the turn ends by recording the seat and switching the clock on.
+void computer_turn(tables& t, int seat) {
+  player_record& p = t.player(seat);
+  if (!p.Active || p.sittingout)
+    p.fold = true;
+  if (p.fold || p.allin) {
+    end_of_round_test(t, seat, round_closer::computer_skip);
+    hand_on(t, seat);
+  }
+  if (decision_gate_open(t, seat)) {
+    computer_decision(t, seat);
+    end_of_round_test(t, seat, round_closer::computer_decision);
+  }
+  first_actor_rule(t, seat);
+  settle_if_no_betting_left(t, seat);
+  t.focuser = static_cast<std::int16_t>(seat);
+  Command4_Click(t);
+}
+
+}  // namespace
+
+void light_seat(tables& t, int seat) {
+  t.turn_light(seat).set_fill_colour(turn_light_on);
+  t.seat_lamp(seat).set_back_colour(turn_light_on);
+}
+
+void darken_seat(tables& t, int seat) {
+  t.turn_light(seat).set_fill_colour(turn_light_off);
+  t.seat_lamp(seat).set_back_colour(turn_light_off);
+}
+
+void seat_lamp_GotFocus(tables& t, int seat) {
+  const seat_rules& rules = rules_of(seat);
+  if (rules.decides) {
+    folder_value(t);
+    if (rules.hides_status_line && !t.gameover)
+      t.Label24.set_visible(false);
+    all_others_folded_test(t, seat);
+  }
+  post_blinds(t, seat);
+  if (!rules.lights_only_when_playing || !t.player(seat).sittingout) {
+    light_seat(t, seat);
+    if (rules.puts_out_human_light)
+      darken_seat(t, 1);
+  }
+  hide_sitting_out_button(t, seat);
+  if (rules.decides)
+    computer_turn(t, seat);
+}
+
+void seat_lamp_LostFocus(tables& t, int seat) {
+  darken_seat(t, seat);
+  if (rules_of(seat).hides_panel_when_dark)
+    bet_panel_hide(t);
+}
+
+}  // namespace omaha
