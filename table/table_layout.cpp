@@ -34,14 +34,14 @@ struct SeatPlace {
 constexpr std::array<SeatPlace, kSeats> kSeatPlaces{{
     {5100, 6900, false, 4944, 6516},
     {2300, 6050, false, 3300, 5500},
-    {900, 4650, false, 2200, 4450},
-    {900, 2600, false, 2200, 3000},
+    {1100, 4650, false, 2400, 4450},
+    {1100, 2600, false, 2400, 2900},
     {2300, 1250, true, 3300, 2050},
-    {5715, 960, true, 5500, 1750},
-    {9130, 1250, true, 8500, 2050},
-    {10530, 2600, false, 9600, 3000},
-    {10530, 4650, false, 9600, 4450},
-    {9130, 6050, false, 8500, 5500},
+    {5715, 1120, true, 5500, 1900},
+    {9130, 1250, true, 8300, 2050},
+    {10530, 2600, false, 8900, 2700},
+    {10530, 4650, false, 8900, 4400},
+    {9130, 6050, false, 8300, 5500},
 }};
 
 // The six bet chips of a seat: two little stacks of three.
@@ -95,9 +95,17 @@ void lay_out_seat(tables& t, int seat) {
     image.set_visible(false);
   }
 
-  // Name plate: a ring with the lamp in it, then the name over the chip count.
-  const float plate_left = place.card_left - 900;
+  // Name plate: a ring with the lamp in it, then the name over the chip count, on a dark plate
+  // so that the red captions read well on any room picture.
+  const float plate_left = place.card_left - 1100;
   const float plate_top = place.plate_above ? place.card_top - 540 : place.card_top + 600;
+  Control& plate = t.seat_plates[seat - 1];
+  plate.set_bounds(plate_left - 40, plate_top - 20, 2080, 520);
+  plate.set_shape(ShapeKind::RoundedRectangle);
+  plate.set_filled(true);
+  plate.set_fill_colour(0x101010);
+  plate.set_border_colour(0x000060);
+  plate.set_border_width(1);
   Control& light = t.turn_light(seat);
   light.set_bounds(plate_left, plate_top, 480, 480);
   light.set_shape(ShapeKind::Circle);
@@ -113,12 +121,12 @@ void lay_out_seat(tables& t, int seat) {
   lamp.set_tab_index(22 + seat);
 
   Control& name = t.player_label(seat);
-  name.set_bounds(plate_left + 540, plate_top + 20, 1300, 230);
+  name.set_bounds(plate_left + 540, plate_top + 20, 1500, 230);
   style_label(name, 0xFF, 9, true, Align::Left);
   name.set_caption("Player");
 
   Control& count = t.prize_label(seat);
-  count.set_bounds(plate_left + 540, plate_top + 250, 1300, 230);
+  count.set_bounds(plate_left + 540, plate_top + 250, 1500, 230);
   style_label(count, 0xFF, 9, true, Align::Left);
   count.set_caption("Prize");
 

@@ -26,6 +26,7 @@ tables::tables(platform::Application& app, settings& settings_screen)
       settings_screen(settings_screen),
       Shape13(add(ControlKind::Shape, "Shape13")),
       Shape1(add(ControlKind::Shape, "Shape1")),
+      seat_plates(control_array(*this, ControlKind::Shape, "seat_plates", kSeats)),
       Shape2(add(ControlKind::Shape, "Shape2")),
       Shape3(add(ControlKind::Shape, "Shape3")),
       Shape4(add(ControlKind::Shape, "Shape4")),

@@ -88,8 +88,9 @@ class tables : public platform::Form {
   }
 
   // ---- controls, in drawing order ----
-  Control& Shape13;  // box behind the limits captions
-  Control& Shape1;   // the table top
+  Control& Shape13;          // box behind the limits captions
+  Control& Shape1;           // the table top
+  ControlArray seat_plates;  // dark plates behind each seat's name and chip count
   Control &Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape7, &Shape8, &Shape9, &Shape10,
       &Shape11;  // turn lights
   Control &Picture2, &Picture3, &Picture4, &Picture5, &Picture6, &Picture7, &Picture8, &Picture9,

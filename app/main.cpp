@@ -1,0 +1,23 @@
+// The program: the splash screen, then the settings screen, then the table, in real windows.
+
+#include "app/embedded_bitmaps.h"
+#include "platform/application.h"
+#include "platform/sdl/sdl_backend.h"
+#include "resources/embedded_resources.h"
+#include "screens/settings.h"
+#include "screens/splash.h"
+#include "table/tables.h"
+
+int main() {
+  platform::Application app;
+  omaha::register_embedded_bitmaps(app.resources());
+
+  omaha::settings settings_screen(app);
+  omaha::tables table(app, settings_screen);
+  settings_screen.set_table_screen(table);
+  omaha::frmSplash splash(app, settings_screen);
+  splash.show();
+
+  platform::sdl::SdlBackend backend({resources::font_regular(), resources::font_bold()});
+  return backend.run(app);
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Starts the real game in a virtual X display, clicks through the splash and the settings
+# screen, and checks that the table screen shows up and is not blank. Skipped (77) without Xvfb.
+set -u
+game="$1"
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 400))"
+Xvfb "$display" -screen 0 1280x1024x24 -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill -TERM "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+  kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$game" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+window_of() {  # the id of the visible window whose title is $1
+  for _ in $(seq 150); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# The splash leaves by itself; then "Ok" is the button at the bottom left of the settings screen.
+settings=$(window_of "Welcome To Omaha Tournament") || { echo "no settings window"; cat "$work/game.log"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$settings")"
+# "Ok" sits at (36 + 984 / 2, 4080 + 564 / 2) twips of a 5136 x 4920 twip client area.
+xdotool mousemove --window "$settings" $((WIDTH * 528 / 5136)) $((HEIGHT * 4362 / 4920)) click 1
+table=$(window_of "Omaha Tournament") || { echo "no table window"; cat "$work/game.log"; exit 1; }
+sleep 3
+import -window "$table" "$work/table.png" || exit 1
+spread=$(convert "$work/table.png" -colorspace Gray -format "%[fx:standard_deviation]" info:)
+echo "table screenshot grey spread: $spread"
+awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || { echo "the table screen looks blank"; exit 1; }
+kill -0 "$game_pid" 2>/dev/null || { echo "the game has ended early"; cat "$work/game.log"; exit 1; }
+exit 0
