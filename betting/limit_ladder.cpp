@@ -35,7 +35,8 @@ void limit_countdown(tables& t) {
     return;  // the top, or a limit off the ladder: no rise
   t.limits = *(rung + 1);
   ++t.level;
-  if (rung - limit_ladder.begin() < kQuietRung) {
+  // Once the tournament is over for the human the status line keeps its end message.
+  if (rung - limit_ladder.begin() < kQuietRung && t.closer == 0) {
     t.Label24.set_visible(true);
     t.Label24.set_caption("Limits Are Going Up");
   }

@@ -16,7 +16,8 @@ inline constexpr std::array<std::int32_t, 13> limit_ladder{
 std::string limits_display_caption(std::int32_t limits);
 
 // One step of the limit countdown, run at the end of every tick of the turn clock: rewrites
-// the limit captions and, every 299 ticks, moves the limit one rung up.
+// the limit captions and, every 299 ticks, moves the limit one rung up and says so on the
+// status line (unless the tournament is already over for the human).
 void limit_countdown(tables& t);
 
 }  // namespace omaha

@@ -149,6 +149,16 @@ TEST_F(LimitLadder, LastRiseIsSilentAndTheTopStays) {
   EXPECT_EQ(t.limitsdisplay.caption(), "Limits    100000  -   200000");
 }
 
+TEST_F(LimitLadder, RiseAfterTheHumansTournamentEndedKeepsTheEndMessage) {
+  t.closer = 1;
+  t.Label24.set_visible(true);
+  t.Label24.set_caption("Your Finished With  477 Players Still in Tournament");
+  t.limittimersetting = 2;
+  run_ticks(1);
+  EXPECT_EQ(t.limits, 25);
+  EXPECT_EQ(t.Label24.caption(), "Your Finished With  477 Players Still in Tournament");
+}
+
 TEST_F(LimitLadder, ClockStandsStillDuringTheHumansTurn) {
   t.focuser = 10;
   t.postblinds = true;
