@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -37,11 +36,8 @@ std::string embed(const std::vector<std::uint8_t>& bytes, const std::string& nam
 // The byte values listed in the array's initialiser.
 std::vector<std::uint8_t> listed_bytes(const std::string& source) {
   std::vector<std::uint8_t> bytes;
-  const std::regex hex("0x([0-9a-fA-F]{2})");
-  for (auto it = std::sregex_iterator(source.begin(), source.end(), hex);
-       it != std::sregex_iterator(); ++it) {
-    bytes.push_back(static_cast<std::uint8_t>(std::stoi((*it)[1].str(), nullptr, 16)));
-  }
+  for (std::size_t at = source.find("0x"); at != std::string::npos; at = source.find("0x", at + 2))
+    bytes.push_back(static_cast<std::uint8_t>(std::stoi(source.substr(at + 2, 2), nullptr, 16)));
   return bytes;
 }
 
