@@ -1,6 +1,7 @@
 #include "platform/bitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <stdexcept>
 
@@ -32,6 +33,32 @@ std::shared_ptr<const Bitmap> Bitmap::crop(int x, int y, int width, int height) 
               pixels.begin() + static_cast<std::ptrdiff_t>(row) * width * 3);
   }
   return std::make_shared<const Bitmap>(width, height, density_, std::move(pixels));
+}
+
+std::shared_ptr<const Bitmap> Bitmap::reduced(int factor) const {
+  if (factor <= 1)
+    return std::make_shared<const Bitmap>(*this);
+  const int width = std::max(1, width_ / factor);
+  const int height = std::max(1, height_ / factor);
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      std::array<int, 3> sum{};
+      int count = 0;
+      for (int sy = y * factor; sy < std::min(height_, (y + 1) * factor); ++sy) {
+        for (int sx = x * factor; sx < std::min(width_, (x + 1) * factor); ++sx) {
+          const auto at = (static_cast<std::size_t>(sy) * width_ + sx) * 3;
+          for (std::size_t c = 0; c < 3; ++c)
+            sum[c] += rgb_[at + c];
+          ++count;
+        }
+      }
+      const auto to = (static_cast<std::size_t>(y) * width + x) * 3;
+      for (std::size_t c = 0; c < 3; ++c)
+        pixels[to + c] = static_cast<std::uint8_t>((sum[c] + count / 2) / count);
+    }
+  }
+  return std::make_shared<const Bitmap>(width, height, 1, std::move(pixels));
 }
 
 void PictureClip::set_picture(std::shared_ptr<const Bitmap> picture) {

@@ -26,6 +26,8 @@ class Bitmap {
 
   // Copies the rectangle of real pixels at (x, y) of the given size.
   std::shared_ptr<const Bitmap> crop(int x, int y, int width, int height) const;
+  // A copy averaged down by a whole factor (box filter), for pictures only ever shown small.
+  std::shared_ptr<const Bitmap> reduced(int factor) const;
 
  private:
   int width_;

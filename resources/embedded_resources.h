@@ -8,7 +8,7 @@
 namespace resources {
 
 // Decodes one of the pictures built into the program: 101 is the card sheet (4 rows of 18 cells,
-// drawn at density 3), 102..104 are the room pictures. Each call decodes afresh; nothing is kept.
+// drawn at density 2), 102..104 are the room pictures. Each call decodes afresh; nothing is kept.
 // Throws std::out_of_range for any other id.
 DecodedImage decode_bitmap(int id);
 

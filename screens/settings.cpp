@@ -162,6 +162,10 @@ void settings::connect_handlers() {
   Command2.on_click = [this] { Command2_Click(); };
 }
 
+namespace {
+constexpr int kThumbnailReduction = 4;
+}  // namespace
+
 void settings::Form_Load() {
   backside = kDefaultCardBack;
   mark(card_backs_, 0);
@@ -170,8 +174,12 @@ void settings::Form_Load() {
 
   auto& resources = app().resources();
   PictureClip1.set_picture(resources.bitmap(kCardSheetBitmap));
-  for (std::size_t k = 1; k < room_choices_.size(); ++k)
-    room_choices_[k]->set_picture(resources.bitmap(kRoomBitmaps[k]));
+  // The rooms are only ever shown as small thumbnails here: keep reduced copies, so that only
+  // the room chosen is held at full size.
+  for (std::size_t k = 1; k < room_choices_.size(); ++k) {
+    const auto room = resources.bitmap(kRoomBitmaps[k]);
+    room_choices_[k]->set_picture(room ? room->reduced(kThumbnailReduction) : nullptr);
+  }
 
   // The card backs keep the cell's own size; without a card sheet they stay empty.
   for (std::size_t k = 0; k < card_backs_.size(); ++k) {

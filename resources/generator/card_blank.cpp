@@ -3,11 +3,10 @@
 namespace resgen {
 namespace {
 
-const Rgb kFelt = rgb8(0, 128, 0);  // the table's felt, seen past the rounded corners
 const Rgb kEdge = rgb8(120, 120, 128);
 const Rgb kPaper = rgb8(255, 255, 255);
 
-constexpr double kCorner = 3.2;
+constexpr double kCorner = 1.6;
 constexpr double kEdgeWidth = 0.7;
 
 }  // namespace
@@ -18,11 +17,9 @@ void fill_on_card(Canvas& canvas, const CardFrame& frame, const Path& path, cons
 }
 
 void draw_card_blank(Canvas& canvas, const CardFrame& frame) {
-  Path cell;
-  cell.add(rect(0, 0, 40, 56));
-  fill_on_card(canvas, frame, cell, kFelt);
+  // A plain edge colour fills the whole cell, so the card reads well on any background.
   Path edge;
-  edge.add(rounded_rect(0, 0, 40, 56, kCorner));
+  edge.add(rect(0, 0, 40, 56));
   fill_on_card(canvas, frame, edge, kEdge);
   Path paper;
   paper.add(

