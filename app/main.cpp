@@ -1,5 +1,7 @@
 // The program: the splash screen, then the settings screen, then the table, in real windows.
 
+#include <malloc.h>
+
 #include "app/embedded_bitmaps.h"
 #include "platform/application.h"
 #include "platform/sdl/sdl_backend.h"
@@ -9,6 +11,11 @@
 #include "table/tables.h"
 
 int main() {
+  // Pictures are large, short-lived allocations: give them their own mappings, returned to the
+  // system when freed, instead of letting the heap grow round them and keep the space.
+  mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 256 * 1024);
+
   platform::Application app;
   omaha::register_embedded_bitmaps(app.resources());
 
