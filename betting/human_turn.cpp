@@ -52,6 +52,10 @@ void offer_action_panel(tables& t) {
     t.Command7.set_visible(false);
     t.Command5.set_visible(true);
   }
+  // Hiding the panel before the blinds are in walks the focus off it onto "Exit", where Enter
+  // would end the program: a decision turn starts in the amount box instead.
+  if (t.Command2.has_focus() && t.closer != 1)
+    t.Text2.SetFocus();
 }
 
 // A human who cannot act hands the turn on; the next tick gives it to seat 2.

@@ -45,6 +45,17 @@ TEST_F(HumanTurn, NothingOwedOffersCheckAndTheFocusGoesToCheckNotRaise) {
   EXPECT_EQ(t.focuser, 1);
 }
 
+TEST_F(HumanTurn, BeforeTheBlindsTheDecisionStartsInTheAmountBoxNotOnExit) {
+  t.postblinds = false;
+  t.currentbet = 20;
+  give_human_turn();
+  EXPECT_TRUE(panel_visible());
+  EXPECT_TRUE(t.Text2.has_focus());
+  app.key_down(t, platform::kKeyEnter);  // an empty amount: nothing happens
+  EXPECT_FALSE(app.ended());
+  EXPECT_TRUE(panel_visible());
+}
+
 TEST_F(HumanTurn, HumanWhoCannotActPassesTheTurnOnAtOnce) {
   struct Case {
     bool fold, sittingout, allin;
