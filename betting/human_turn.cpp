@@ -89,6 +89,10 @@ void Command5_GotFocus(tables& t) {
     human.fold = true;
   if (human.fold || human.allin)
     pass_on(t);
+  // Seat 10 shows "Call" before it gives the turn on, even after the showdown: a hand that is
+  // over leaves no lone button behind.
+  if (t.gameover)
+    t.Command5.set_visible(false);
 }
 
 void Command5_LostFocus(tables& t) {

@@ -134,6 +134,7 @@ TEST_F(HumanTurn, TurnEntryAfterTheHandOffersNothing) {
     t.roundtimer.set_enabled(true);
     give_human_turn();
     EXPECT_EQ(t.Command5.caption(), " 20");
+    EXPECT_FALSE(t.Command5.visible());
     EXPECT_FALSE(t.Command6.visible());
     EXPECT_EQ(t.Shape7.fill_colour(), turn_light_off);
     EXPECT_FALSE(t.roundtimer.enabled()) << folded;
