@@ -196,13 +196,13 @@ void Application::key_down(Form& form, int key_code, int shift) {
           return;
         }
         if (key_code == kKeyEnter)
-          deliver_key_press(form, '\r');
+          press_control_key(form, '\r');
         return;
       case kKeyEscape:
-        deliver_key_press(form, 27);
+        press_control_key(form, 27);
         return;
       case kKeyBackspace:
-        deliver_key_press(form, 8);
+        press_control_key(form, 8);
         return;
       case kKeyDelete:
       case kKeyLeft:
@@ -236,46 +236,40 @@ void Application::type_text(Form& form, std::string_view utf8) {
       continue;  // control characters arrive as keys
     post(form, [this, &form, piece, first] {
       int key_ascii = first < 128 ? first : 0x3F;  // '?' stands for a character outside ASCII
-      if (form.key_preview() && form.on_key_press)
-        form.on_key_press(key_ascii);
-      Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
-      if (owner == nullptr) {
-        if (!form.key_preview() && form.on_key_press)
-          form.on_key_press(key_ascii);
+      Control* box = deliver_key_press(form, key_ascii);
+      if (box == nullptr || key_ascii == 0)
         return;
-      }
-      if (owner->kind() != ControlKind::TextBox)
-        return;
-      if (owner->on_key_press)
-        owner->on_key_press(key_ascii);
-      if (key_ascii == 0)
-        return;
-      std::string text = owner->text();
-      const std::size_t caret = owner->caret();
+      std::string text = box->text();
+      const std::size_t caret = box->caret();
       const std::string inserted = key_ascii == first ? piece : std::string(1, char(key_ascii));
       text.insert(caret, inserted);
-      owner->set_text(text);
-      owner->set_caret(caret + inserted.size());
+      box->set_text(text);
+      box->set_caret(caret + inserted.size());
     });
   }
   drain();
 }
 
-void Application::deliver_key_press(Form& form, int key_ascii) {
+Control* Application::deliver_key_press(Form& form, int& key_ascii) {
   if (form.key_preview() && form.on_key_press)
     form.on_key_press(key_ascii);
   Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
   if (owner == nullptr) {
     if (!form.key_preview() && form.on_key_press)
       form.on_key_press(key_ascii);
-    return;
+    return nullptr;
   }
   if (owner->kind() != ControlKind::TextBox)
-    return;
+    return nullptr;
   if (owner->on_key_press)
     owner->on_key_press(key_ascii);
-  if (key_ascii == 8)
-    edit_text(*owner, kKeyBackspace);
+  return owner;
+}
+
+void Application::press_control_key(Form& form, int key_ascii) {
+  Control* box = deliver_key_press(form, key_ascii);
+  if (box != nullptr && key_ascii == 8)
+    edit_text(*box, kKeyBackspace);
 }
 
 void Application::edit_text(Control& box, int key_code) {

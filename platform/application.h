@@ -86,7 +86,11 @@ class Application {
   // The focus owner was hidden or disabled: the focus moves on in tab order.
   void focus_owner_unavailable(Control& control);
   void forget_focus_in(const Form& form);
-  void deliver_key_press(Form& form, int key_ascii);
+  // Runs the key-press handlers (the form's preview, then the focused text box's) and returns the
+  // text box that takes the character, if any; a handler may change or swallow (0) the key.
+  Control* deliver_key_press(Form& form, int& key_ascii);
+  // A key that produces a control character: Enter (13), Escape (27), Backspace (8).
+  void press_control_key(Form& form, int key_ascii);
   void edit_text(Control& box, int key_code);
   Timer* earliest_due(std::int64_t limit) const;
 
