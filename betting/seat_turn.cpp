@@ -29,21 +29,27 @@ void post_blind(tables& t, int seat, std::int64_t amount) {
 
 // The seat after the button posts the small blind and hands the turn on at once; the next seat
 // posts the big blind and keeps the turn (the human's big blind opens the round and hands on).
-void post_blinds(tables& t, int seat) {
+// True when the turn has been handed on.
+bool post_blinds(tables& t, int seat) {
   const seat_rules& rules = rules_of(seat);
+  bool handed_on = false;
   if (t.player(seat_before(seat)).dealer == 1 && blind_due(t, seat)) {
     post_blind(t, seat, t.limits);
     Command4_Click(t);
     t.seat_lamp(seat_after(seat)).SetFocus();
+    handed_on = true;
   }
   if (t.player(seats_before(seat, 2)).dealer == 1 && blind_due(t, seat)) {
     post_blind(t, seat, std::int64_t{t.limits} * 2);
     if (rules.big_blind_opens_round)
       t.postblinds = true;
     Command4_Click(t);
-    if (rules.big_blind_opens_round)
+    if (rules.big_blind_opens_round) {
       t.seat_lamp(seat_after(seat)).SetFocus();
+      handed_on = true;
+    }
   }
+  return handed_on;
 }
 
 // A sitting-out seat that holds the button takes the button off the table with its cards.
@@ -68,14 +74,17 @@ void hand_on(tables& t, int seat) {
 }
 
 // The rest of a computer seat's turn, after its blinds and light. It never ends early: whatever
-// happens on the way, the turn ends by recording the seat and switching the clock on.
-void computer_turn(tables& t, int seat) {
+// happens on the way, the turn ends by recording the seat and switching the clock on. A seat
+// that went all in on its small blind has already handed the turn on: seat 10 must not start the
+// human's decision as well while the human's lamp posts the big blind.
+void computer_turn(tables& t, int seat, bool handed_on) {
   player_record& p = t.player(seat);
   if (!p.Active || p.sittingout)
     p.fold = true;
   if (p.fold || p.allin) {
     end_of_round_test(t, seat, round_closer::computer_skip);
-    hand_on(t, seat);
+    if (!handed_on)
+      hand_on(t, seat);
   }
   if (decision_gate_open(t, seat)) {
     computer_decision(t, seat);
@@ -107,7 +116,7 @@ void seat_lamp_GotFocus(tables& t, int seat) {
       t.Label24.set_visible(false);
     all_others_folded_test(t, seat);
   }
-  post_blinds(t, seat);
+  const bool handed_on = post_blinds(t, seat);
   if (!rules.lights_only_when_playing || !t.player(seat).sittingout) {
     light_seat(t, seat);
     if (rules.puts_out_human_light)
@@ -115,7 +124,7 @@ void seat_lamp_GotFocus(tables& t, int seat) {
   }
   hide_sitting_out_button(t, seat);
   if (rules.decides)
-    computer_turn(t, seat);
+    computer_turn(t, seat, handed_on);
 }
 
 void seat_lamp_LostFocus(tables& t, int seat) {

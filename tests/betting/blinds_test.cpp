@@ -85,6 +85,27 @@ TEST_F(Blinds, SmallBlindOfTheWholeStackGoesAllInAndTheBigBlindIsPostedOnce) {
   EXPECT_EQ(t.pot, 30);
 }
 
+// Seat 10 has already handed the turn to the human's big blind; its skip path must not start
+// the human's decision as well, or the panel would stay up, offering Check against later raises.
+TEST_F(Blinds, SeatTenAllInOnItsSmallBlindLeavesTheHumanToDecideInTurn) {
+  set_button(9);
+  t.player(10).prize = 10;
+  t.player(4).handrank = 1;  // raises when its turn comes
+  blinds_bet(t);
+  app.drain();
+  EXPECT_TRUE(t.player(10).allin);
+  EXPECT_EQ(t.player(1).prize, 980);
+  EXPECT_TRUE(t.player(2).fold);  // seat 2 decided at once
+  EXPECT_FALSE(t.Command8.visible()) << "the human was offered a decision out of turn";
+  EXPECT_TRUE(t.roundtimer.enabled());
+  for (int seat = 3; seat <= kSeats; ++seat)
+    tick();
+  EXPECT_EQ(t.currentbet, 120);
+  EXPECT_TRUE(t.Command5.visible());
+  EXPECT_FALSE(t.Command7.visible());
+  EXPECT_EQ(t.Command5.caption(), " 100");
+}
+
 TEST_F(Blinds, AllInBigBlindHandsOnAndTheNextSeatWaitsForTheRoundToOpen) {
   set_button(2);
   t.player(4).prize = 15;
