@@ -60,6 +60,7 @@ TEST(FinalTable, FieldClosesInAndTheHumanGoesOutAtTheFinalTable) {
     int arrivals = -1;
     int newcomers_with_pool = 0;
     const RunOutcome outcome = play_to_end(h, HumanStyle::call_or_check, kStepCap, [&] {
+      audit.check_at_rest();
       if (h.app.ended() || audit.deals() == static_cast<int>(field_at_deal.size()) + 1)
         return;
       field_at_deal.push_back(t.players_out);
@@ -107,6 +108,7 @@ TEST(FinalTable, TheHumanWinsTheTournament) {
 
     int fewest_in_play = kSeats - 1;
     const RunOutcome outcome = play_to_end(h, HumanStyle::call_or_check, kStepCap, [&] {
+      audit.check_at_rest();
       const int in_play = computer_seats_in_play(t);
       EXPECT_LE(in_play, fewest_in_play) << "a seat that left came back";
       fewest_in_play = in_play;

@@ -50,13 +50,15 @@ std::string fuzz_run(std::uint64_t seed, int actions) {
   std::ostringstream problems;
   for (int i = 0; i < actions && !h.app.ended(); ++i) {
     user.act(h);
+    audit.check_at_rest();
     if (!h.app.ended() && !h.app.next_due() && !action_panel_up(h.table)) {
       problems << "the game stalled after random action " << i << '\n';
       break;
     }
   }
   if (problems.str().empty() && !h.app.ended()) {
-    const RunOutcome outcome = play_to_end(h, HumanStyle::call_or_check, kStepCap);
+    const RunOutcome outcome =
+        play_to_end(h, HumanStyle::call_or_check, kStepCap, [&] { audit.check_at_rest(); });
     if (outcome.stalled)
       problems << "the game stalled with the calling human\n";
     else if (!outcome.ended)

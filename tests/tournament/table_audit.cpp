@@ -69,6 +69,42 @@ void TableAudit::rebase() {
   chips_ = sum_of(before_.prize) + before_.pot;
 }
 
+void TableAudit::check_at_rest() {
+  if (!started_ || t_.app().ended())
+    return;
+  const std::array<const Control*, 6> panel{&t_.Command5, &t_.Command6,  &t_.Command7,
+                                            &t_.Command8, &t_.Command11, &t_.Text2};
+  if (t_.gameover) {
+    for (const Control* control : panel)
+      if (control->visible())
+        fail(control->name() + " is showing after the showdown");
+    return;
+  }
+  // The board shows exactly the streets opened so far; folded hands are put away.
+  const std::array<bool, 5> street_of_card{t_.postflop1, t_.postflop1, t_.postflop1, t_.postflop2,
+                                           t_.postflop3};
+  for (int card = 0; card < 5; ++card)
+    if (t_.Image1[40 + card].visible() != street_of_card[static_cast<std::size_t>(card)])
+      fail("board card " + std::to_string(card + 1) + " does not match the streets shown");
+  for (int seat = 1; seat <= kSeats; ++seat)
+    if (t_.player(seat).fold && t_.hole_card(seat, 1).visible())
+      fail("seat " + std::to_string(seat) + " has folded but shows its cards");
+  // The button sits beside the fourth card of the seat that holds it.
+  for (int seat = 1; seat <= kSeats; ++seat)
+    if (t_.player(seat).dealer == 1 && t_.Label1.visible() &&
+        (t_.Label1.left() != t_.hole_card(seat, 4).left() + 500 ||
+         t_.Label1.top() != t_.hole_card(seat, 4).top() + 500))
+      fail("the button is not beside seat " + std::to_string(seat));
+
+  if (!t_.Command8.visible())
+    return;  // not the human's turn
+  const bool owes = std::int64_t{t_.currentbet} - t_.player(1).totalbet > 0;
+  if (t_.Command5.visible() != owes || t_.Command7.visible() == owes)
+    fail(std::string("the panel offers ") + (t_.Command5.visible() ? "Call" : "") +
+         (t_.Command7.visible() ? "Check" : "") + " when " + (owes ? "" : "nothing ") +
+         "is owed");
+}
+
 TableAudit::Snapshot TableAudit::take() const {
   Snapshot s;
   for (int seat = 1; seat <= kSeats; ++seat) {

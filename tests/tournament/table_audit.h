@@ -44,6 +44,10 @@ class TableAudit {
   std::int64_t chips_in_play() const { return chips_; }
   // The test changed the table between two events: take its state as the new starting point.
   void rebase();
+  // Checks what must hold whenever the queue has run dry: a hand that is over offers the human
+  // nothing to press, and a hand under way offers Call only when something is owed and Check
+  // only when nothing is.
+  void check_at_rest();
 
  private:
   struct Snapshot {

@@ -37,6 +37,7 @@ TEST_P(WholeTournament, PlaysToTheEndOfTheRunKeepingEveryRule) {
     start_from_settings(h);
     int human_sat_out = 0;
     const RunOutcome outcome = play_to_end(h, style, kStepCap, [&] {
+      audit.check_at_rest();
       // The request to sit out, made in the first hand, holds from the second deal on.
       if (style == HumanStyle::sit_out && audit.deals() >= 2 && !h.app.ended()) {
         EXPECT_TRUE(t.player(1).sittingout) << "deal " << audit.deals();
