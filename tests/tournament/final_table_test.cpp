@@ -89,6 +89,48 @@ TEST(FinalTable, FieldClosesInAndTheHumanGoesOutAtTheFinalTable) {
   }
 }
 
+// A standing request to sit out holds deal after deal until the field reaches 990; from there
+// the human is dealt in at every deal and plays the final table.
+TEST(FinalTable, SittingOutEndsWhenTheFieldReachesNineHundredNinety) {
+  for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    GameHarness h(seed);
+    TableAudit audit(h.table);
+    tables& t = h.table;
+    start_from_settings(h);
+    play_first_hand(h);
+    t.players_out = 985;
+    t.chip_pool = 985000;
+    set_stack(t, 1, 30000);
+    audit.rebase();
+    h.app.click(t.Command3);  // from the next deal on
+    ASSERT_EQ(t.sitter, 1);
+
+    int deals_sat_out = 0;
+    int deals_dealt_in = 0;
+    int deals_seen = audit.deals();
+    const RunOutcome outcome = play_to_end(h, HumanStyle::sit_out, kStepCap, [&] {
+      audit.check_at_rest();
+      if (h.app.ended() || audit.deals() == deals_seen)
+        return;
+      deals_seen = audit.deals();
+      if (t.players_out < 990) {
+        EXPECT_TRUE(t.player(1).sittingout) << "deal " << deals_seen;
+        ++deals_sat_out;
+      } else {
+        EXPECT_FALSE(t.player(1).sittingout) << "deal " << deals_seen;
+        ++deals_dealt_in;
+      }
+    });
+
+    ASSERT_TRUE(outcome.ended) << (outcome.stalled ? "stalled" : "step cap reached");
+    EXPECT_TRUE(audit.clean()) << audit.report();
+    EXPECT_EQ(deals_sat_out, 4);  // 986 to 989 out
+    EXPECT_GT(deals_dealt_in, 0);
+    EXPECT_EQ(t.sitter, 1) << "the request is never taken back, only no longer applied";
+  }
+}
+
 // At the final table with nine short stacks: the antes and the human's calls bust them one by
 // one, each busted seat leaves at the next deal, and the human is the last one in.
 TEST(FinalTable, TheHumanWinsTheTournament) {
