@@ -8,6 +8,7 @@
 #include <string>
 
 #include "autoplay.h"
+#include "platform/number_text.h"
 #include "table_audit.h"
 
 namespace omaha::testing {
@@ -71,8 +72,7 @@ TEST(EndToEndHand, OkThenOneHandToTheShowdownKeepsAndPaysEveryChip) {
     EXPECT_TRUE(t.winnerlabel.visible());
     EXPECT_EQ(winners_shown(t, t.winnerlabel.caption()), 1) << t.winnerlabel.caption();
     for (int seat = 1; seat <= kSeats; ++seat)
-      EXPECT_EQ(t.prize_label(seat).caption(),
-                (t.player(seat).prize < 0 ? "" : " ") + std::to_string(t.player(seat).prize));
+      EXPECT_EQ(t.prize_label(seat).caption(), platform::Str(std::int64_t{t.player(seat).prize}));
     EXPECT_TRUE(t.Timer1.enabled());
     EXPECT_EQ(audit.showdowns(), 1);
     EXPECT_TRUE(audit.clean()) << audit.report();

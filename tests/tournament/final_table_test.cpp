@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "autoplay.h"
+#include "platform/number_text.h"
 #include "table_audit.h"
 
 namespace omaha::testing {
@@ -29,7 +30,7 @@ void play_first_hand(GameHarness& h) {
 
 void set_stack(tables& t, int seat, std::int32_t chips) {
   t.player(seat).prize = chips;
-  t.prize_label(seat).set_caption(" " + std::to_string(chips));
+  t.prize_label(seat).set_caption(platform::Str(std::int64_t{chips}));
 }
 
 int computer_seats_in_play(const tables& t) {

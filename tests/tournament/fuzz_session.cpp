@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "autoplay.h"
+#include "platform/number_text.h"
 #include "random_user.h"
 #include "table_audit.h"
 
@@ -21,7 +22,7 @@ void set_the_scene(tables& t, std::uint64_t seed) {
   switch (seed % 4) {
     case 1:
       t.player(1).prize = static_cast<std::int32_t>(1 + seed % 40);
-      t.prize_label(1).set_caption(" " + std::to_string(t.player(1).prize));
+      t.prize_label(1).set_caption(platform::Str(std::int64_t{t.player(1).prize}));
       break;
     case 2:
       t.players_out = 985;
@@ -29,7 +30,7 @@ void set_the_scene(tables& t, std::uint64_t seed) {
       break;
     case 3:
       t.player(1).prize = 500000;
-      t.prize_label(1).set_caption(" 500000");
+      t.prize_label(1).set_caption(platform::Str(std::int64_t{500000}));
       break;
     default:
       break;
