@@ -2,8 +2,10 @@
 // watched event by event by TableAudit.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "autoplay.h"
@@ -59,6 +61,37 @@ TEST_P(WholeTournament, PlaysToTheEndOfTheRunKeepingEveryRule) {
       EXPECT_GT(human_sat_out, 0);
     }
   }
+}
+
+// Busted computer seats are taken over by newcomers whose three name words are drawn after
+// three reseeds in a row: the words must not come out the same just because no time passed.
+TEST(WholeTournamentField, NewcomersDrawTheirThreeNameWordsAfresh) {
+  int newcomers = 0;
+  int one_word_thrice = 0;
+  for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
+    GameHarness h(seed);
+    tables& t = h.table;
+    start_from_settings(h);
+    std::array<std::string, kSeats> names;
+    for (int seat = 2; seat <= kSeats; ++seat)
+      names[static_cast<std::size_t>(seat - 1)] = t.player(seat).caption;
+    play_to_end(h, HumanStyle::fold, kStepCap, [&] {
+      for (int seat = 2; seat <= kSeats; ++seat) {
+        std::string& known = names[static_cast<std::size_t>(seat - 1)];
+        if (t.player(seat).caption == known)
+          continue;
+        known = t.player(seat).caption;
+        std::istringstream words(known);
+        std::string first, second, third, more;
+        ASSERT_TRUE(words >> first >> second >> third) << known;
+        EXPECT_FALSE(words >> more) << known;
+        ++newcomers;
+        one_word_thrice += first == second && second == third ? 1 : 0;
+      }
+    });
+  }
+  EXPECT_GT(newcomers, 50);
+  EXPECT_LT(one_word_thrice * 20, newcomers);  // one in 625 by chance
 }
 
 INSTANTIATE_TEST_SUITE_P(Human, WholeTournament,
