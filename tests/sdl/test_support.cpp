@@ -79,7 +79,9 @@ platform::Bitmap OffscreenTest::render(double scale) const {
 
 platform::Control& OffscreenTest::add(platform::ControlKind kind, float left, float top,
                                       float width, float height) {
-  platform::Control& control = form.add(kind, "c" + std::to_string(form.controls().size()));
+  std::string name = "c";
+  name += std::to_string(form.controls().size());
+  platform::Control& control = form.add(kind, std::move(name));
   control.set_bounds(left, top, width, height);
   return control;
 }
