@@ -24,8 +24,8 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window_of() {  # the id of the visible window whose title is $1
-  for _ in $(seq 150); do
+window_of() {  # the id of the visible window whose title is $1, waiting up to $2 tenths of a second
+  for _ in $(seq "$2"); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
@@ -34,11 +34,16 @@ window_of() {  # the id of the visible window whose title is $1
 }
 
 # The splash leaves by itself; then "Ok" is the button at the bottom left of the settings screen.
-settings=$(window_of "Welcome To Omaha Tournament") || { echo "no settings window"; cat "$work/game.log"; exit 1; }
+settings=$(window_of "Welcome To Omaha Tournament" 300) || { echo "no settings window"; cat "$work/game.log"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$settings")"
-# "Ok" sits at (36 + 984 / 2, 4080 + 564 / 2) twips of a 5136 x 4920 twip client area.
-xdotool mousemove --window "$settings" $((WIDTH * 528 / 5136)) $((HEIGHT * 4362 / 4920)) click 1
-table=$(window_of "Omaha Tournament") || { echo "no table window"; cat "$work/game.log"; exit 1; }
+# "Ok" sits at (36 + 984 / 2, 4080 + 564 / 2) twips of a 5136 x 4920 twip client area. A slow
+# build (the sanitizers) may not take the first click yet: click again until the table opens.
+table=""
+for _ in $(seq 10); do
+  xdotool mousemove --window "$settings" $((WIDTH * 528 / 5136)) $((HEIGHT * 4362 / 4920)) click 1
+  table=$(window_of "Omaha Tournament" 30) && break
+done
+[ -n "$table" ] || { echo "no table window"; cat "$work/game.log"; exit 1; }
 sleep 3
 import -window "$table" "$work/table.png" || exit 1
 spread=$(convert "$work/table.png" -colorspace Gray -format "%[fx:standard_deviation]" info:)
