@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing the game need on Debian 12, when it is missing.
+# Installs what is missing on Debian 12.
+#   scripts/setup.sh game   what building and running the game needs
+#   scripts/setup.sh test   that, and what building and running the tests needs
 set -euo pipefail
 
-packages=(build-essential cmake libsdl2-dev libsdl2-ttf-dev fonts-liberation
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb imagemagick xdotool)
+game_packages=(build-essential cmake libsdl2-dev libsdl2-ttf-dev fonts-liberation)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb imagemagick xdotool)
+
+case "${1:-}" in
+  game) packages=("${game_packages[@]}") ;;
+  test) packages=("${game_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 game|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

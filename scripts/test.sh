@@ -3,7 +3,7 @@
 # (scripts/test.sh -DOMAHA_SANITIZE=ON builds and tests with the sanitizers in build/sanitize).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 build_dir=build/test
 for arg in "$@"; do
   [ "$arg" = "-DOMAHA_SANITIZE=ON" ] && build_dir=build/sanitize
