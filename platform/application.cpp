@@ -24,22 +24,6 @@ Timer* Application::earliest_due(std::int64_t limit) const {
   return earliest;
 }
 
-void Application::advance_to(std::int64_t time_ms) {
-  drain();
-  while (!ended_) {
-    Timer* timer = earliest_due(time_ms);
-    if (timer == nullptr)
-      break;
-    now_ = std::max(now_, timer->due());
-    // The next tick is one interval from now: a late tick is delivered once, not as a backlog.
-    timer->due_ = now_ + timer->interval();
-    if (timer->on_tick)
-      timer->on_tick();
-    drain();
-  }
-  now_ = std::max(now_, time_ms);
-}
-
 void Application::catch_up_to(std::int64_t time_ms) {
   drain();
   now_ = std::max(now_, time_ms);
@@ -52,6 +36,17 @@ void Application::catch_up_to(std::int64_t time_ms) {
       timer->on_tick();
     drain();
   }
+}
+
+void Application::advance_to(std::int64_t time_ms) {
+  drain();
+  while (!ended_) {
+    const std::optional<std::int64_t> due = next_due();
+    if (!due || *due > time_ms)
+      break;
+    catch_up_to(*due);
+  }
+  catch_up_to(time_ms);
 }
 
 std::optional<std::int64_t> Application::next_due() const {
@@ -118,10 +113,19 @@ void Application::remove_form(Form& form) {
 // ---- focus -----------------------------------------------------------------------------------
 
 void Application::set_focus(Control& control) {
-  if (focus_ == &control || ended_ || !control.can_take_focus() || !control.form().loaded())
+  give_focus(control, false);
+}
+
+void Application::give_focus(Control& control, bool by_user) {
+  if (ended_ || !control.can_take_focus() || !control.form().loaded())
     return;
+  if (focus_ == &control) {
+    focus_from_user_ = focus_from_user_ || by_user;
+    return;
+  }
   Control* old = focus_;
   focus_ = &control;
+  focus_from_user_ = by_user;
   mark_changed();
   if (old != nullptr) {
     post(old->form(), [old] {
@@ -136,11 +140,12 @@ void Application::set_focus(Control& control) {
 }
 
 void Application::focus_owner_unavailable(Control& control) {
-  if (Control* next = control.form().next_tab_stop(&control)) {
+  if (Control* next = control.form().next_focus_holder(&control)) {
     set_focus(*next);
     return;
   }
   focus_ = nullptr;
+  focus_from_user_ = false;
   mark_changed();
   post(control.form(), [&control] {
     if (control.on_lost_focus)
@@ -160,7 +165,7 @@ void Application::click(Control& control) {
     return;
   drain();
   if (control.focus_policy() == FocusPolicy::User)
-    set_focus(control);
+    give_focus(control, true);
   post(control.form(), [&control] {
     if (control.on_click)
       control.on_click();
@@ -173,26 +178,26 @@ void Application::click_at(Form& form, float x, float y) {
     click(*target);
 }
 
-void Application::key_down(Form& form, int key_code, int shift) {
+void Application::key_down(Form& form, int key_code, int shift, bool repeat) {
   if (ended_ || !form.loaded())
     return;
   drain();
-  post(form, [this, &form, key_code, shift] {
+  post(form, [this, &form, key_code, shift, repeat] {
     if (form.key_preview() && form.on_key_down)
       form.on_key_down(key_code, shift);
     Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
     switch (key_code) {
       case kKeyTab:
         if (Control* next = form.next_tab_stop(owner, (shift & kShift) != 0))
-          set_focus(*next);
+          give_focus(*next, true);
         return;
       case kKeyEnter:
       case kKeySpace:
+        // A held key presses once.
+        if (repeat)
+          return;
         if (owner != nullptr && owner->kind() == ControlKind::Button) {
-          post(form, [owner] {
-            if (owner->on_click)
-              owner->on_click();
-          });
+          press_button(form, *owner);
           return;
         }
         if (key_code == kKeyEnter)
@@ -219,108 +224,14 @@ void Application::key_down(Form& form, int key_code, int shift) {
   drain();
 }
 
-void Application::type_text(Form& form, std::string_view utf8) {
-  if (ended_ || !form.loaded())
+void Application::press_button(Form& form, Control& button) {
+  // A button that guards against stray keys presses only where the user put the focus.
+  if (button.keys_need_user_focus() && !focus_from_user_)
     return;
-  drain();
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    // One code point at a time: its first byte, then its continuation bytes.
-    std::size_t end = pos + 1;
-    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-      ++end;
-    const std::string piece(utf8.substr(pos, end - pos));
-    pos = end;
-    const unsigned char first = static_cast<unsigned char>(piece[0]);
-    if (first < 32 || first == 127)
-      continue;  // control characters arrive as keys
-    post(form, [this, &form, piece, first] {
-      int key_ascii = first < 128 ? first : 0x3F;  // '?' stands for a character outside ASCII
-      Control* box = deliver_key_press(form, key_ascii);
-      if (box == nullptr || key_ascii == 0)
-        return;
-      std::string text = box->text();
-      const std::size_t caret = box->caret();
-      const std::string inserted = key_ascii == first ? piece : std::string(1, char(key_ascii));
-      text.insert(caret, inserted);
-      box->set_text(text);
-      box->set_caret(caret + inserted.size());
-    });
-  }
-  drain();
-}
-
-Control* Application::deliver_key_press(Form& form, int& key_ascii) {
-  if (form.key_preview() && form.on_key_press)
-    form.on_key_press(key_ascii);
-  Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
-  if (owner == nullptr) {
-    if (!form.key_preview() && form.on_key_press)
-      form.on_key_press(key_ascii);
-    return nullptr;
-  }
-  if (owner->kind() != ControlKind::TextBox)
-    return nullptr;
-  if (owner->on_key_press)
-    owner->on_key_press(key_ascii);
-  return owner;
-}
-
-void Application::press_control_key(Form& form, int key_ascii) {
-  Control* box = deliver_key_press(form, key_ascii);
-  if (box != nullptr && key_ascii == 8)
-    edit_text(*box, kKeyBackspace);
-}
-
-void Application::edit_text(Control& box, int key_code) {
-  std::string text = box.text();
-  std::size_t caret = std::min(box.caret(), text.size());
-  auto is_continuation = [&](std::size_t i) {
-    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-  };
-  auto previous = [&](std::size_t i) {
-    if (i == 0)
-      return i;
-    do
-      --i;
-    while (i > 0 && is_continuation(i));
-    return i;
-  };
-  auto following = [&](std::size_t i) {
-    if (i >= text.size())
-      return text.size();
-    do
-      ++i;
-    while (is_continuation(i));
-    return i;
-  };
-  switch (key_code) {
-    case kKeyBackspace: {
-      const std::size_t from = previous(caret);
-      text.erase(from, caret - from);
-      caret = from;
-      break;
-    }
-    case kKeyDelete:
-      text.erase(caret, following(caret) - caret);
-      break;
-    case kKeyLeft:
-      caret = previous(caret);
-      break;
-    case kKeyRight:
-      caret = following(caret);
-      break;
-    case kKeyHome:
-      caret = 0;
-      break;
-    case kKeyEnd:
-      caret = text.size();
-      break;
-    default:
-      return;
-  }
-  box.set_text(text);
-  box.set_caret(caret);
+  post(form, [&button] {
+    if (button.on_click)
+      button.on_click();
+  });
 }
 
 void Application::close_window(Form& form) {

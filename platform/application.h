@@ -19,7 +19,7 @@ class Timer;
 // The event machinery every form runs on: one FIFO queue, the keyboard focus, the timers and
 // the clock. An event runs to its end before the next starts; handlers never wait and never
 // pump the queue. The clock is whatever time the caller feeds in: the window backend feeds a
-// monotonic clock, tests advance it by hand.
+// monotonic clock, tests advance it by hand; both move it by the one rule of catch_up_to.
 class Application {
  public:
   Application() = default;
@@ -29,13 +29,14 @@ class Application {
 
   // Clock and timers.
   std::int64_t now() const { return now_; }
-  // Moves the clock to `time_ms`; each timer that falls due on the way ticks in time order,
-  // and the queue is drained before every tick.
+  // The clock's one rule: time jumps to `time_ms`; every timer due by then ticks once, earliest
+  // first, with the queue drained before each tick, and its next tick is one interval after
+  // that one. A late timer never replays the ticks it missed.
+  void catch_up_to(std::int64_t time_ms);
+  // A clock that runs without a stall (the tests' manual clock): stops at each due time on the
+  // way to `time_ms` and catches up there, so every tick runs at its own time.
   void advance_to(std::int64_t time_ms);
   void advance_by(std::int64_t ms) { advance_to(now_ + ms); }
-  // For a real clock that has moved on to `time_ms`: every timer already due ticks once, and
-  // its next tick is one interval from now (a slow moment never replays missed ticks).
-  void catch_up_to(std::int64_t time_ms);
   std::optional<std::int64_t> next_due() const;
 
   // The event queue.
@@ -47,11 +48,19 @@ class Application {
   Control* focus() const { return focus_; }
   void set_focus(Control& control);
 
+  // Keyboard focus the user gave (Tab or a click), rather than the program.
+  bool focus_from_user() const { return focus_from_user_; }
+
   // User input, as the window backend (or a test) delivers it; each runs the queue dry.
   void click(Control& control);
   void click_at(Form& form, float x, float y);
-  void key_down(Form& form, int key_code, int shift = 0);
+  // A key going down; `repeat` when the key is held and the keyboard repeats it.
+  void key_down(Form& form, int key_code, int shift = 0, bool repeat = false);
+  // Characters typed: each raises KeyPress with its code point, then goes into the focused text
+  // box, up to the box's length limit.
   void type_text(Form& form, std::string_view utf8);
+  // A paste into the focused text box: one edit, without line breaks, cut to the length limit.
+  void paste_text(Form& form, std::string_view utf8);
   void close_window(Form& form);
 
   // Ends the program: every timer stops and the queue is dropped.
@@ -86,9 +95,14 @@ class Application {
   // The focus owner was hidden or disabled: the focus moves on in tab order.
   void focus_owner_unavailable(Control& control);
   void forget_focus_in(const Form& form);
+  void give_focus(Control& control, bool by_user);
+  void press_button(Form& form, Control& button);
   // Runs the key-press handlers (the form's preview, then the focused text box's) and returns the
   // text box that takes the character, if any; a handler may change or swallow (0) the key.
   Control* deliver_key_press(Form& form, int& key_ascii);
+  void type_character(Form& form, char32_t character);
+  // Puts text in at the caret of a text box, as much as its length limit leaves room for.
+  static void insert_text(Control& box, std::string_view utf8);
   // A key that produces a control character: Enter (13), Escape (27), Backspace (8).
   void press_control_key(Form& form, int key_ascii);
   void edit_text(Control& box, int key_code);
@@ -98,6 +112,7 @@ class Application {
   std::vector<Form*> forms_;
   std::vector<Timer*> timers_;
   Control* focus_ = nullptr;
+  bool focus_from_user_ = false;
   std::int64_t now_ = 0;
   bool draining_ = false;
   bool ended_ = false;

@@ -60,6 +60,9 @@ class Control {
   void set_text(std::string v) { set_caption(std::move(v)); }
   std::size_t caret() const { return caret_; }
   void set_caret(std::size_t v);
+  // The most characters the user may type or paste into a text box; 0: no limit.
+  std::size_t max_length() const { return max_length_; }
+  void set_max_length(std::size_t v) { max_length_ = v; }
 
   // Look.
   Colour fore_colour() const { return fore_colour_; }
@@ -98,7 +101,13 @@ class Control {
   bool has_focus() const;
   void SetFocus();
   bool can_take_focus() const;  // from the program: any policy but None, visible and enabled
-  bool tab_stop() const;        // by Tab or a click: policy User, visible and enabled
+  bool tab_stop() const;  // Tab may move here: policy User, on the Tab cycle, visible, enabled
+  // Off the Tab cycle, a control of policy User still takes the focus from a click.
+  void set_tab_stop(bool v) { on_tab_cycle_ = v; }
+  // A button that Enter and Space press only where the user gave it the focus (Tab or a
+  // click), never where the program put the focus on it.
+  bool keys_need_user_focus() const { return keys_need_user_focus_; }
+  void set_keys_need_user_focus(bool v) { keys_need_user_focus_ = v; }
 
   // Event handlers, run from the application's event queue.
   std::function<void()> on_click;
@@ -121,6 +130,7 @@ class Control {
   bool enabled_ = true;
   std::string text_;
   std::size_t caret_ = 0;
+  std::size_t max_length_ = 0;
 
   Colour fore_colour_ = 0x000000;
   Colour back_colour_ = 0xFFFFFF;
@@ -139,6 +149,8 @@ class Control {
 
   FocusPolicy focus_policy_;
   int tab_index_ = 0;
+  bool keys_need_user_focus_ = false;
+  bool on_tab_cycle_ = true;
 };
 
 }  // namespace platform

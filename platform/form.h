@@ -42,6 +42,9 @@ class Form {
   Control* hit_test(float x, float y) const;
   // The next control in tab order that Tab may move to, after `from` (or the first one).
   Control* next_tab_stop(const Control* from, bool backwards = false) const;
+  // Where the focus goes when its owner `from` is hidden or disabled: the next control in tab
+  // order that the user could focus, on the Tab cycle or off it.
+  Control* next_focus_holder(const Control* from) const;
 
   // Window properties.
   const std::string& caption() const { return caption_; }
@@ -75,6 +78,8 @@ class Form {
 
  private:
   void changed() const;
+  Control* next_in_tab_order(const Control* from, bool backwards,
+                             const std::function<bool(const Control&)>& eligible) const;
 
   Application& app_;
   std::string name_;

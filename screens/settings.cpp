@@ -23,6 +23,8 @@ constexpr float kCellHeight = 56 * kTwipsPerPixel;
 
 constexpr platform::Colour kButtonFace = 0xC0C0C0;
 constexpr double kFontPoints = 7.8;  // the screen's font; the name box has it in bold
+// The longest name the box takes: as much as a seat's name plate shows whole.
+constexpr std::size_t kNameLength = 20;
 
 Control& caption_label(platform::Form& form, const char* name, const char* caption) {
   Control& label = form.add(ControlKind::Label, name);
@@ -105,6 +107,7 @@ settings::settings(platform::Application& app)
   set_client_size(5136, 4920);
   Text1.set_back_colour(0xC0FFFF);
   Text1.set_font(kFontPoints, true);
+  Text1.set_max_length(kNameLength);
   lay_out();
   connect_handlers();
 }

@@ -58,6 +58,9 @@ constexpr float kPileChipRise = 55;
 constexpr std::array<Colour, 6> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
                                              0x202020, 0xE0E0E0, 0x1080E0};
 
+// The amount box takes a signed 32-bit number with blanks round it.
+constexpr std::size_t kAmountLength = 16;
+
 constexpr float kBoardLeft = 4900;
 constexpr float kBoardTop = 3300;
 constexpr float kBoardStep = 520;
@@ -218,6 +221,9 @@ void lay_out_captions(tables& t) {
 void lay_out_buttons(tables& t) {
   style_button(t.Command2, "Exit", 0xFFFF, 0);
   t.Command2.set_bounds(120, 8200, 1100, 420);
+  // The focus comes to rest on "Exit" whenever the panel hides: a stray Enter or Space must not
+  // end the run there.
+  t.Command2.set_keys_need_user_focus(true);
   style_button(t.Command3, "Sit Out", 0x80FFFF, 2);
   t.Command3.set_bounds(1320, 8200, 1100, 420);
 
@@ -227,6 +233,8 @@ void lay_out_buttons(tables& t) {
   t.Shape12.set_border_colour(0xFF);
   t.Shape12.set_border_width(2);
   style_button(t.Command5, "Call", 0x80FFFF, 36);
+  // Call taking the focus starts the human's turn: Tab passes it by, so the turn starts once.
+  t.Command5.set_tab_stop(false);
   t.Command5.set_bounds(9984, 7296, 1092, 420);
   style_button(t.Command6, "Raise", 0x80FFFF, 37);
   t.Command6.set_bounds(11088, 7296, 1092, 420);
@@ -239,6 +247,7 @@ void lay_out_buttons(tables& t) {
   t.Command11.set_font(7, true);
   t.Text2.set_bounds(10032, 8280, 1356, 384);
   t.Text2.set_tab_index(41);
+  t.Text2.set_max_length(kAmountLength);
   t.Text2.set_font(9, true);
   for (Control* c :
        {&t.Shape12, &t.Command5, &t.Command6, &t.Command7, &t.Command8, &t.Command11, &t.Text2})

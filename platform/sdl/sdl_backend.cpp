@@ -1,7 +1,6 @@
 #include "platform/sdl/sdl_backend.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <iostream>
 #include <map>
@@ -14,6 +13,7 @@
 #include "platform/sdl/font_cache.h"
 #include "platform/sdl/form_window.h"
 #include "platform/sdl/key_map.h"
+#include "platform/sdl/quit_signals.h"
 
 namespace platform::sdl {
 
@@ -22,7 +22,8 @@ namespace {
 // One run of the program's windows.
 class EventLoop {
  public:
-  EventLoop(Application& app, FontSet fonts) : app_(app), fonts_(fonts) {}
+  EventLoop(Application& app, FontSet fonts, LoopClock& clock)
+      : app_(app), fonts_(fonts), clock_(clock) {}
 
   // Returns false when a window could not be made.
   bool run();
@@ -36,9 +37,11 @@ class EventLoop {
     bool shown_pressed = false;  // a button drawn pushed in while the mouse stays on it
   };
 
-  std::int64_t clock() const {
-    return clock_base_ + static_cast<std::int64_t>(SDL_GetTicks64() - ticks_base_);
-  }
+  // The application's time: its clock at the start plus the time passed on the loop's clock.
+  std::int64_t app_time() const { return app_start_ + clock_.now() - clock_start_; }
+  // Before input reaches the game its clock stands at the real time: a timer already due ticks
+  // first, once, so a timer the input starts is due one interval after the input.
+  bool catch_up_before_input(const FormWindow& window);
   bool sync_windows();
   void redraw();
   void wait_and_handle();
@@ -55,18 +58,23 @@ class EventLoop {
   std::map<Form*, std::unique_ptr<FormWindow>> windows_;
   Press press_;
   std::uint64_t drawn_generation_ = 0;
-  std::int64_t clock_base_ = 0;
-  Uint64 ticks_base_ = 0;
+  LoopClock& clock_;
+  std::int64_t app_start_ = 0;
+  std::int64_t clock_start_ = 0;
 };
 
 bool EventLoop::run() {
-  clock_base_ = app_.now();
-  ticks_base_ = SDL_GetTicks64();
+  app_start_ = app_.now();
+  clock_start_ = clock_.now();
   drawn_generation_ = app_.generation() - 1;
   SDL_StartTextInput();
   bool ok = true;
   while (!app_.ended()) {
-    app_.advance_to(clock());
+    if (QuitSignals::requested()) {
+      app_.End();
+      break;
+    }
+    app_.catch_up_to(app_time());
     if (app_.ended())
       break;
     if (!sync_windows()) {
@@ -123,18 +131,19 @@ void EventLoop::redraw() {
 
 void EventLoop::wait_and_handle() {
   SDL_Event event;
-  int got = 0;
-  if (const auto due = app_.next_due()) {
-    const std::int64_t wait = std::clamp<std::int64_t>(*due - clock(), 0, INT_MAX);
-    got = SDL_WaitEventTimeout(&event, static_cast<int>(wait));
-  } else {
-    got = SDL_WaitEvent(&event);
-  }
-  if (got == 0)
+  std::optional<std::int64_t> deadline;
+  if (const auto due = app_.next_due())
+    deadline = *due - app_start_ + clock_start_;
+  if (!clock_.wait_for_event(deadline))
     return;
-  handle(event);
-  while (!app_.ended() && SDL_PollEvent(&event) != 0)
+  while (!app_.ended() && !QuitSignals::requested() && SDL_PollEvent(&event) != 0)
     handle(event);
+}
+
+bool EventLoop::catch_up_before_input(const FormWindow& window) {
+  app_.catch_up_to(app_time());
+  // A tick may have ended the program or taken the window's form off the screen.
+  return !app_.ended() && form_alive(&window.form()) && window.form().visible();
 }
 
 FormWindow* EventLoop::window_of(Uint32 window_id) {
@@ -164,7 +173,8 @@ void EventLoop::handle(const SDL_Event& event) {
       handle_key(event.key);
       break;
     case SDL_TEXTINPUT:
-      if (FormWindow* window = window_of(event.text.windowID))
+      if (FormWindow* window = window_of(event.text.windowID);
+          window != nullptr && catch_up_before_input(*window))
         app_.type_text(window->form(), event.text.text);
       break;
     default:
@@ -178,7 +188,8 @@ void EventLoop::handle_window_event(const SDL_WindowEvent& event) {
     return;
   switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
-      app_.close_window(window->form());
+      if (catch_up_before_input(*window))
+        app_.close_window(window->form());
       break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -208,7 +219,7 @@ void EventLoop::handle_button(const SDL_MouseButtonEvent& event, bool down) {
   const Press press = std::exchange(press_, Press{});
   if (press.shown_pressed)
     window->needs_redraw = true;
-  if (press.form == &form && point && under == press.control)
+  if (press.form == &form && point && under == press.control && catch_up_before_input(*window))
     app_.click_at(form, point->x, point->y);
 }
 
@@ -232,16 +243,19 @@ void EventLoop::handle_key(const SDL_KeyboardEvent& event) {
   FormWindow* window = window_of(event.windowID);
   if (window == nullptr)
     return;
+  const int code = key_code_of(event.keysym.sym);
+  const bool paste = event.keysym.sym == SDLK_v && shift_state_of(event.keysym.mod) == kCtrl;
+  if ((code == 0 && !paste) || !catch_up_before_input(*window))
+    return;
   Form& form = window->form();
-  const int shift = shift_state_of(event.keysym.mod);
-  if (const int code = key_code_of(event.keysym.sym); code != 0)
-    app_.key_down(form, code, shift);
-  if (event.keysym.sym == SDLK_v && shift == kCtrl && !app_.ended() && SDL_HasClipboardText()) {
+  if (code != 0)
+    app_.key_down(form, code, shift_state_of(event.keysym.mod), event.repeat != 0);
+  if (paste && !app_.ended() && SDL_HasClipboardText()) {
     char* clipboard = SDL_GetClipboardText();
     if (clipboard != nullptr) {
       const std::string text(clipboard);
       SDL_free(clipboard);
-      app_.type_text(form, text);
+      app_.paste_text(form, text);
     }
   }
 }
@@ -253,6 +267,12 @@ void report_no_display() {
 }  // namespace
 
 int SdlBackend::run(Application& app) {
+  SystemClock clock;
+  return run(app, clock);
+}
+
+int SdlBackend::run(Application& app, LoopClock& clock) {
+  const QuitSignals signals;
   const DisplayEnvironment environment = current_display_environment();
   if (!display_reachable(environment)) {
     report_no_display();
@@ -263,6 +283,8 @@ int SdlBackend::run(Application& app) {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Closing the last window is the form's business (its close handler), not an automatic quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // SIGTERM and SIGINT are ours (QuitSignals): they must work while the display hangs too.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     report_no_display();
     return 1;
@@ -272,7 +294,7 @@ int SdlBackend::run(Application& app) {
     report_no_display();
     status = 1;
   } else {
-    EventLoop loop(app, fonts_);
+    EventLoop loop(app, fonts_, clock);
     status = loop.run() ? 0 : 1;
   }
   SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -172,9 +172,18 @@ TEST_F(HumanAction, EnterInTheAmountBoxActsAsBetIt) {
   EXPECT_TRUE(t.raiser);
 }
 
+TEST_F(HumanAction, AHugePasteIntoTheAmountBoxIsCutToWhatTheBoxHolds) {
+  human_owes(20);
+  app.click(t.Text2);
+  app.paste_text(t, " 100" + std::string(300000, ' ') + "9");
+  EXPECT_EQ(t.Text2.text(), " 100" + std::string(12, ' '));
+  app.key_down(t, platform::kKeyEnter);
+  EXPECT_EQ(t.player(1).bet, 120);
+}
+
 TEST_F(HumanAction, AmountsThatAreNotAPlainNumberOrDoNotFitAreIgnored) {
   for (const char* typed : {"", "30", "39.4", "50abc", "1e5", "-20", "$50", "5 0", "2147483647",
-                            "99999999999999999999", "2147483628"}) {
+                            "9999999999999999", "2147483628"}) {
     lay_out_fresh_hand();
     t.postblinds = true;
     human_owes(20);

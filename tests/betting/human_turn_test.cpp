@@ -1,4 +1,8 @@
 // The human's turn entry on the "Call" button and the action panel.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "betting_table.h"
 
 namespace omaha::testing {
@@ -54,6 +58,38 @@ TEST_F(HumanTurn, BeforeTheBlindsTheDecisionStartsInTheAmountBoxNotOnExit) {
   app.key_down(t, platform::kKeyEnter);  // an empty amount: nothing happens
   EXPECT_FALSE(app.ended());
   EXPECT_TRUE(panel_visible());
+}
+
+// Tab and Shift+Tab walk one cycle over the panel, "Exit" and "Sit Out", in opposite directions.
+// Call is off it: its focus starts the turn, which must happen once.
+TEST_F(HumanTurn, TabAndShiftTabWalkOneCycleAndNeverStartTheTurnAgain) {
+  t.currentbet = 20;
+  int entries = 0;
+  t.Command5.on_got_focus = [this, &entries, entry = std::move(t.Command5.on_got_focus)] {
+    ++entries;
+    entry();
+  };
+  give_human_turn();
+  auto walk = [&](int shift) {
+    std::vector<std::string> seen;
+    for (int i = 0; i < 7; ++i) {
+      app.key_down(t, platform::kKeyTab, shift);
+      seen.push_back(app.focus()->caption());
+    }
+    return seen;
+  };
+  const std::vector<std::string> forward = walk(0);
+  EXPECT_EQ(forward,
+            (std::vector<std::string>{"40", "Fold", "Bet It", "", "Exit", "Sit Out", "40"}));
+  // Back from Raise: the same stops in the mirror order.
+  EXPECT_EQ(walk(platform::kShift),
+            (std::vector<std::string>{"Sit Out", "Exit", "", "Bet It", "Fold", "40", "Sit Out"}));
+  EXPECT_EQ(entries, 1);
+  // "Exit" reached by Tab is the user's: Enter presses it.
+  while (app.focus() != &t.Command2)
+    app.key_down(t, platform::kKeyTab);
+  app.key_down(t, platform::kKeyEnter);
+  EXPECT_TRUE(app.ended());
 }
 
 TEST_F(HumanTurn, HumanWhoCannotActPassesTheTurnOnAtOnce) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -149,21 +150,6 @@ TEST_F(EventLog, TimerDisabledByAnEarlierHandlerDoesNotTick) {
   EXPECT_EQ(second_ticks, 0);
 }
 
-TEST_F(EventLog, ALateClockDeliversOneTickNotABacklog) {
-  platform::Timer& timer = form.add_timer("clock", 100);
-  std::vector<std::int64_t> at;
-  timer.on_tick = [&] { at.push_back(app.now()); };
-  timer.set_enabled(true);
-  // The real clock jumps far past the due time (a slow handler, a busy machine).
-  app.catch_up_to(1050);
-  EXPECT_EQ(at, (std::vector<std::int64_t>{1050}));
-  // Then the timer keeps its interval from that late tick.
-  app.catch_up_to(1149);
-  EXPECT_EQ(at.size(), 1u);
-  app.catch_up_to(1150);
-  EXPECT_EQ(at, (std::vector<std::int64_t>{1050, 1150}));
-}
-
 TEST_F(EventLog, TheManualClockTicksAtEveryDueTimeAsItPasses) {
   platform::Timer& timer = form.add_timer("clock", 100);
   std::vector<std::int64_t> at;
@@ -252,14 +238,60 @@ TEST_F(EventLog, TabAndShiftTabFollowTabOrderOverAvailableControls) {
   EXPECT_EQ(app.focus(), &d);
 }
 
-TEST_F(EventLog, EnterAndSpaceClickTheFocusedButton) {
+TEST_F(EventLog, EnterAndSpaceClickTheFocusedButtonOncePerPress) {
   Control& a = button("a");
   a.SetFocus();
   app.drain();
   log.clear();
   app.key_down(form, platform::kKeyEnter);
   app.key_down(form, platform::kKeySpace);
+  // A held key repeats: it does not press again.
+  app.key_down(form, platform::kKeyEnter, 0, true);
+  app.key_down(form, platform::kKeySpace, 0, true);
   EXPECT_EQ(log, (Log{"click a", "click a"}));
+}
+
+TEST_F(EventLog, AGuardedButtonTakesKeysOnlyWhereTheUserPutTheFocus) {
+  Control& a = button("a");
+  Control& quit = button("quit");
+  quit.set_keys_need_user_focus(true);
+  struct Step {
+    const char* how;
+    std::function<void()> focus_quit;
+    bool keys_press;
+  };
+  const std::vector<Step> steps{
+      {"program", [&] { quit.SetFocus(); }, false},
+      {"focus moves on from a hidden owner", [&] { a.set_visible(false); }, false},
+      {"Tab", [&] { app.key_down(form, platform::kKeyTab); }, true},
+      {"Shift+Tab", [&] { app.key_down(form, platform::kKeyTab, platform::kShift); }, true},
+      {"program after a click elsewhere",
+       [&] {
+         app.click(a);
+         quit.SetFocus();
+       },
+       false},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.how);
+    a.set_visible(true);
+    a.SetFocus();
+    app.drain();
+    step.focus_quit();
+    app.drain();
+    ASSERT_EQ(app.focus(), &quit);
+    log.clear();
+    app.key_down(form, platform::kKeyEnter);
+    app.key_down(form, platform::kKeySpace);
+    EXPECT_EQ(log.size(), step.keys_press ? 2u : 0u);
+  }
+  // A click presses it wherever the focus was, and leaves the focus given by the user.
+  quit.SetFocus();
+  app.drain();
+  log.clear();
+  app.click(quit);
+  app.key_down(form, platform::kKeyEnter);
+  EXPECT_EQ(log, (Log{"click quit", "click quit"}));
 }
 
 TEST_F(EventLog, KeyPreviewSeesKeysBeforeTheControl) {
@@ -298,6 +330,49 @@ TEST_F(EventLog, TextBoxTypingEditingAndKeyPress) {
   app.key_down(form, platform::kKeyEnter);
   EXPECT_EQ(box.text(), "35");
   EXPECT_EQ(pressed, (std::vector<int>{'1', '2', 'x', '3', 8, '5', 13}));
+}
+
+TEST_F(EventLog, TextBoxLengthLimitPasteAndCharactersOutsideAscii) {
+  Control& box = form.add(ControlKind::TextBox, "box");
+  box.set_max_length(6);
+  std::vector<int> pressed;
+  box.on_key_press = [&](int& key) {
+    pressed.push_back(key);
+    if (key == 0x20AC)
+      key = 0;  // the euro sign is swallowed
+    if (key == 0xE8)
+      key = 0xE9;  // and a grave e becomes an acute one
+  };
+  box.SetFocus();
+  app.drain();
+  // Characters outside ASCII arrive with their own codes and are kept as typed.
+  app.type_text(form, "Jos\u00e8\u20ac");
+  EXPECT_EQ(box.text(), "Jos\u00e9");
+  EXPECT_EQ(pressed, (std::vector<int>{'J', 'o', 's', 0xE8, 0x20AC}));
+  app.key_down(form, platform::kKeyBackspace);
+  app.type_text(form, "\u00e9 \U0001F0A1xyz");  // the last two do not fit
+  EXPECT_EQ(box.text(), "Jos\u00e9 \U0001F0A1");
+  EXPECT_EQ(pressed.size(), 12u) << "a full box still raises KeyPress";
+
+  // A paste is one edit at the caret, without line breaks, cut to the limit; no KeyPress.
+  box.set_text("");
+  pressed.clear();
+  app.paste_text(form, "12\r\n34");
+  app.key_down(form, platform::kKeyHome);
+  app.paste_text(form, "-\u00e9-\u00e9-");
+  EXPECT_EQ(box.text(), "-\u00e91234");
+  EXPECT_TRUE(pressed.empty());
+
+  // A huge paste costs one event and keeps only what fits.
+  box.set_text("");
+  const std::string huge(300000, '7');
+  app.paste_text(form, huge);
+  EXPECT_EQ(box.text(), "777777");
+  box.set_max_length(0);
+  box.set_text("");
+  app.paste_text(form, huge);
+  EXPECT_EQ(box.text(), huge);
+  EXPECT_EQ(box.caret(), huge.size());
 }
 
 TEST_F(EventLog, FormWithoutFocusableControlsGetsTypedCharacters) {

@@ -195,6 +195,32 @@ TEST_F(SettingsScreen, TheTableTakesTheNameAndColourAtOk) {
   EXPECT_EQ(h.table.picture(), h.app.resources().bitmap(104));
 }
 
+TEST(SettingsName, KeepsItsAccentsAndIsCutToWhatAPlateShows) {
+  struct Case {
+    const char* typed;
+    bool pasted;
+    const char* name;
+  };
+  const std::string pasted_name = "Maximilian Oberhauser " + std::string(60000, 'x');
+  for (const Case& c : {Case{"Jos\u00e9 \u00c5s\u00e9n", false, "Jos\u00e9 \u00c5s\u00e9n"},
+                        Case{"Zo\u00eb\r\nKr\u00fcger", true, "Zo\u00ebKr\u00fcger"},
+                        Case{pasted_name.c_str(), true, "Maximilian Oberhause"},
+                        Case{"Anna Maria Katharina Schmidt", false, "Anna Maria Katharina"}}) {
+    GameHarness h;
+    settings& s = h.settings_screen;
+    s.show();
+    h.app.drain();
+    ASSERT_TRUE(s.Text1.has_focus());
+    if (c.pasted)
+      h.app.paste_text(s, c.typed);
+    else
+      h.app.type_text(s, c.typed);
+    h.app.click(s.Command1);
+    EXPECT_EQ(h.table.player(1).caption, c.name);
+    EXPECT_EQ(h.table.Label3.caption(), c.name);
+  }
+}
+
 TEST_F(SettingsScreen, ChoicesAfterOk) {
   click("Command1");
   click("Image7");

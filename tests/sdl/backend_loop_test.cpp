@@ -1,13 +1,14 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "loop_driver.h"
 #include "platform/keys.h"
 #include "platform/sdl/display_check.h"
 #include "platform/sdl/sdl_backend.h"
@@ -21,35 +22,13 @@ using platform::Control;
 using platform::ControlKind;
 using platform::sdl::SdlBackend;
 
-// Runs the real event loop on SDL's dummy video driver, feeding it input from timer handlers.
+// Runs the real event loop on SDL's dummy video driver, feeding it input from timer handlers
+// or from the steps of a scripted clock.
 class BackendLoopTest : public ::testing::Test {
  protected:
   BackendLoopTest() {
-    for (const char* name : {"SDL_VIDEODRIVER", "DISPLAY", "WAYLAND_DISPLAY"}) {
-      const char* value = std::getenv(name);
-      saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-    }
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
     form.set_caption("Loop");
     form.set_client_size(3000, 1500);
-  }
-  ~BackendLoopTest() override {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
-  }
-
-  static SDL_Window* window_titled(const std::string& title) {
-    for (Uint32 id = 1; id < 256; ++id) {
-      SDL_Window* window = SDL_GetWindowFromID(id);
-      if (window != nullptr && title == SDL_GetWindowTitle(window))
-        return window;
-    }
-    return nullptr;
   }
 
   // Where the middle of a control is, in the window's coordinates.
@@ -64,49 +43,10 @@ class BackendLoopTest : public ::testing::Test {
                                       control.top() + control.height() / 2, viewport.scale)};
   }
 
-  static void push_button(SDL_Window* window, SDL_Point at, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.windowID = SDL_GetWindowID(window);
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = at.x;
-    event.button.y = at.y;
-    SDL_PushEvent(&event);
-  }
-
-  static void push_key(SDL_Window* window, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.windowID = SDL_GetWindowID(window);
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = modifiers;
-    SDL_PushEvent(&event);
-  }
-
-  static void push_text(SDL_Window* window, const char* text) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    event.text.windowID = SDL_GetWindowID(window);
-    std::strncpy(event.text.text, text, sizeof event.text.text - 1);
-    SDL_PushEvent(&event);
-  }
-
-  static void push_close(SDL_Window* window) {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.windowID = SDL_GetWindowID(window);
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    SDL_PushEvent(&event);
-  }
-
+  DummyVideo video;
   platform::Application app;
   platform::Form form{app, "main"};
   SdlBackend backend{liberation_fonts()};
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 TEST_F(BackendLoopTest, TimersTickOnTheRealClockUntilTheProgramEnds) {
@@ -221,6 +161,70 @@ TEST_F(BackendLoopTest, WindowsFollowTheirFormsAndQuitEndsTheProgram) {
   // 200 pixels wide at scale 1, opened at a quarter step of at least 1.
   EXPECT_GE(seen.main_width, 200);
   EXPECT_EQ(seen.main_width % 50, 0);
+}
+
+TEST_F(BackendLoopTest, InputMeetsTheGameAtTheRealTimeAndALateClockTicksOnce) {
+  // A button starts a 2 s timer, as the table's buttons start the turn clock.
+  Control& go = form.add(ControlKind::Button, "go");
+  go.set_bounds(300, 300, 900, 450);
+  platform::Timer& turn = form.add_timer("turn", 2000);
+  go.on_click = [&] { turn.set_enabled(true); };
+  std::vector<std::int64_t> ticks;
+  turn.on_tick = [&] { ticks.push_back(app.now()); };
+  form.show();
+  app.drain();  // the button has the focus
+
+  ScriptedClock clock;
+  clock.at(30000, [] { push_key(window_titled("Loop"), SDLK_RETURN); });
+  clock.at(33000, [&] { clock.jump(20000); });  // the process stalls for 20 s
+  clock.at(60000, [&] { app.End(); });
+  EXPECT_EQ(backend.run(app, clock), 0);
+  // Due 2 s after the key, not at once; one tick for the stall, then the interval again.
+  EXPECT_EQ(ticks, (std::vector<std::int64_t>{32000, 53000, 55000, 57000, 59000}));
+}
+
+TEST_F(BackendLoopTest, AHeldKeyPressesAButtonOnce) {
+  Control& go = form.add(ControlKind::Button, "go");
+  go.set_bounds(300, 300, 900, 450);
+  int clicks = 0;
+  go.on_click = [&] { ++clicks; };
+  form.show();
+  app.drain();
+  ScriptedClock clock;
+  clock.at(100, [] {
+    SDL_Window* window = window_titled("Loop");
+    push_key(window, SDLK_SPACE);
+    for (int i = 0; i < 5; ++i)
+      push_key(window, SDLK_SPACE, KMOD_NONE, true);
+    push_key(window, SDLK_RETURN);
+    push_key(window, SDLK_RETURN, KMOD_NONE, true);
+  });
+  clock.at(200, [&] { app.End(); });
+  EXPECT_EQ(backend.run(app, clock), 0);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(BackendLoopTest, TerminateAndInterruptEndTheProgram) {
+  for (int signal_number : {SIGTERM, SIGINT}) {
+    SCOPED_TRACE(signal_number);
+    platform::Application run_app;
+    platform::Form shown(run_app, "shown");
+    shown.set_caption("Signals");
+    shown.show();
+    platform::Timer& timer = shown.add_timer("t", 10);
+    int ticks = 0;
+    timer.on_tick = [&] {
+      if (++ticks == 2)
+        std::raise(signal_number);
+    };
+    timer.set_enabled(true);
+    ScriptedClock clock;
+    EXPECT_EQ(backend.run(run_app, clock), 0);
+    EXPECT_TRUE(run_app.ended());
+    EXPECT_EQ(ticks, 2);
+    // The loop ended the program itself: no exit is left pending for later.
+    EXPECT_EQ(alarm(0), 0u);
+  }
 }
 
 TEST_F(BackendLoopTest, WithoutADisplayItSaysSoAndFails) {

@@ -71,8 +71,6 @@ TEST(Board, StreetsTurnUpTheirCardsMarkTheStreetAndRestartTheRaiseCount) {
 }
 
 TEST(Board, StreetsGrowThePotPileStageByStageAndClearTheBets) {
-  if (!chips_procedures_built())
-    GTEST_SKIP() << "needs the chip procedures of the betting subsystem";
   BoardTable g;
   tables& t = g.table;
   const int stages[] = {75, 83, 90};
@@ -124,8 +122,6 @@ TEST(Board, ClearTableBeforeTheFirstDealShowsEmptyImages) {
 }
 
 TEST(Board, ClearTableHidesEveryBet) {
-  if (!chips_procedures_built())
-    GTEST_SKIP() << "needs the chip procedures of the betting subsystem";
   BoardTable g;
   for (int s = 1; s <= 10; ++s)
     chips_player_show(g.table, 30, s);

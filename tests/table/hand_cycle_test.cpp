@@ -254,10 +254,8 @@ TEST(NextDeal, AnteTakesAtMostTheStack) {
     EXPECT_EQ(g.table.currentbet, 10);
     EXPECT_EQ(g.seat(2).bet, 0);
     EXPECT_EQ(g.seat(2).totalbet, 0);
-    if (chips_procedures_built()) {
-      EXPECT_EQ(g.table.chiplabel2.caption(), platform::Str(std::int64_t{paid}));
-      EXPECT_EQ(g.table.chiplabel3.caption(), " 10");
-    }
+    EXPECT_EQ(g.table.chiplabel2.caption(), platform::Str(std::int64_t{paid}));
+    EXPECT_EQ(g.table.chiplabel3.caption(), " 10");
   }
 }
 
@@ -299,9 +297,7 @@ TEST(NextDeal, SittingOutHumanOnTheButtonPaysTwiceTheLimitIntoNoPot) {
     EXPECT_EQ(g.table.Label13.caption(), c.label);
     EXPECT_EQ(g.seat(1).allin, c.after < 1);
     EXPECT_EQ(g.table.pot, 0);
-    if (next_dealer_built()) {
-      EXPECT_EQ(g.button_seat(), 2);
-    }
+    EXPECT_EQ(g.button_seat(), 2);
   }
 }
 
@@ -321,8 +317,6 @@ TEST(NextDeal, SitOutEndsWhenTheFieldReaches990) {
 }
 
 TEST(NextDeal, ButtonPassesOverSeatsThatHaveLeft) {
-  if (!next_dealer_built())
-    GTEST_SKIP() << "needs next_dealer of the betting subsystem";
   struct Case {
     int button;
     std::vector<int> out;

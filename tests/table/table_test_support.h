@@ -45,21 +45,4 @@ struct TableGame : GameHarness {
   }
 };
 
-// The table calls the betting subsystem for chips and the button. These probes tell whether
-// that subsystem's procedures are in place yet, so tests of their combined effect can wait.
-inline bool chips_procedures_built() {
-  GameHarness probe;
-  chips_to_pot(probe.table, 1);
-  chips_player_show(probe.table, 7, 1);
-  return probe.table.backchips[60].visible() && probe.table.chiplabel1.visible();
-}
-
-inline bool next_dealer_built() {
-  GameHarness probe;
-  for (int s = 1; s <= kSeats; ++s)
-    probe.table.player(s).dealer = static_cast<std::int16_t>(s);
-  next_dealer(probe.table);
-  return probe.table.player(2).dealer == 1;
-}
-
 }  // namespace omaha::testing

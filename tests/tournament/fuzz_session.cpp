@@ -65,7 +65,7 @@ std::string fuzz_run(std::uint64_t seed, int actions) {
     else if (!outcome.ended)
       problems << "the run did not end within " << kStepCap << " clock steps\n";
   }
-  problems << audit.report();
+  problems << user.problems() << audit.report();
   return problems.str();
 }
 

@@ -80,10 +80,11 @@ void RandomUser::press_a_key(GameHarness& h) {
 }
 
 void RandomUser::press(GameHarness& h, int key, int shift) {
-  const bool presses_button = key == platform::kKeyEnter || key == platform::kKeySpace;
-  if (presses_button && !exit_allowed && h.app.focus() == &h.table.Command2)
-    key = platform::kKeyTab;  // Enter or Space would press "Exit"
+  // Enter and Space press "Exit" only where the user put the focus on it.
+  const bool exit_pressable = h.app.focus() == &h.table.Command2 && h.app.focus_from_user();
   h.app.key_down(h.table, key, shift);
+  if (h.app.ended() && !exit_pressable)
+    problems_ += "key " + std::to_string(key) + " ended the run\n";
 }
 
 void RandomUser::type_an_amount(GameHarness& h) {

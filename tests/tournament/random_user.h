@@ -9,8 +9,9 @@
 namespace omaha::testing {
 
 // A careless player at the table: clicks whatever is showing, presses keys at random (Tab,
-// Enter, Space, F9, F10, editing keys, anything), types rubbish, huge and negative numbers or
-// nothing into the amount box, asks to sit out, and lets random time pass in between.
+// Enter and Space wherever the focus is, F9, F10, editing keys, anything), types rubbish, huge
+// and negative numbers or nothing into the amount box, asks to sit out, and lets random time
+// pass in between.
 class RandomUser {
  public:
   explicit RandomUser(std::uint64_t seed) : rng_(seed) {}
@@ -20,7 +21,9 @@ class RandomUser {
   // A text for the amount box: digits, letters, huge or negative numbers, blanks, or nothing.
   std::string amount_text();
 
-  bool exit_allowed = false;  // may press "Exit" or close the window now and then
+  bool exit_allowed = false;  // may click "Exit" or close the window now and then
+  // A key that ended the run without the user giving "Exit" the focus, one line each.
+  const std::string& problems() const { return problems_; }
 
  private:
   int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -31,6 +34,7 @@ class RandomUser {
   void type_an_amount(GameHarness& h);
 
   std::mt19937_64 rng_;
+  std::string problems_;
 };
 
 }  // namespace omaha::testing

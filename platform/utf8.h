@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// One code point read from UTF-8 text: its value and how many bytes it took. A byte that does
+// not start a well-formed sequence reads as U+FFFD and takes one byte.
+struct CodePoint {
+  char32_t value;
+  std::size_t length;
+};
+CodePoint decode_utf8(std::string_view text, std::size_t at);
+
+// The UTF-8 bytes of a code point (U+FFFD for a value that is not a character).
+std::string encode_utf8(char32_t value);
+
+// How many code points the text holds, and the byte offset after the first `count` of them.
+std::size_t count_code_points(std::string_view text);
+std::size_t offset_of_code_point(std::string_view text, std::size_t count);
+
+}  // namespace platform
