@@ -80,8 +80,12 @@ void RandomUser::press_a_key(GameHarness& h) {
 }
 
 void RandomUser::press(GameHarness& h, int key, int shift) {
-  // Enter and Space press "Exit" only where the user put the focus on it.
+  // Enter and Space press "Exit" only where the user put the focus on it. Where the game put
+  // it there, they are pressed all the same: they must do nothing.
   const bool exit_pressable = h.app.focus() == &h.table.Command2 && h.app.focus_from_user();
+  const bool presses_button = key == platform::kKeyEnter || key == platform::kKeySpace;
+  if (presses_button && exit_pressable && !exit_allowed)
+    key = platform::kKeyTab;  // a run that may not end yet moves on
   h.app.key_down(h.table, key, shift);
   if (h.app.ended() && !exit_pressable)
     problems_ += "key " + std::to_string(key) + " ended the run\n";
