@@ -154,8 +154,10 @@ void Application::focus_owner_unavailable(Control& control) {
 }
 
 void Application::forget_focus_in(const Form& form) {
-  if (focus_ != nullptr && &focus_->form() == &form)
+  if (focus_ != nullptr && &focus_->form() == &form) {
     focus_ = nullptr;
+    focus_from_user_ = false;
+  }
 }
 
 // ---- user input ------------------------------------------------------------------------------
