@@ -106,6 +106,8 @@ class Painter {
   // would not show whole is drawn smaller, down to three quarters of its size (never below 7
   // pixels). The layout is kept until the text, its font or the rectangle's size changes.
   void text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
+  // How text_block lays the text out.
+  const FittedText& laid_out(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
 
   // Limits drawing to a rectangle (within the form) while it lives.
   class ClipScope {
@@ -123,7 +125,6 @@ class Painter {
   };
 
  private:
-  const FittedText& laid_out(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
   void set_colour(Colour colour);
   void apply_clip(const SDL_Rect& rect);
 
