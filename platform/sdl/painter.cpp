@@ -137,8 +137,11 @@ void Painter::shape(const ShapeStyle& style, int x, int y) {
 }
 
 Font Painter::font(double points, bool bold) {
-  const int size = font_pixel_size(points, viewport_.scale);
-  return Font{fonts_.get(size, bold), size, bold};
+  return font_of_size(font_pixel_size(points, viewport_.scale), bold);
+}
+
+Font Painter::font_of_size(int pixel_size, bool bold) {
+  return Font{fonts_.get(pixel_size, bold), pixel_size, bold};
 }
 
 int Painter::text_width(const Font& font, std::string_view text) const {
@@ -184,7 +187,7 @@ const FittedText& Painter::laid_out(std::string_view text, const SDL_Rect& rect,
     return *kept;
   const int smallest = std::max(std::min(size, kSmallestShrunkText), (3 * size + 3) / 4);
   FittedText fitted = fit_text(text, rect.w, rect.h, size, smallest, [&](int pixel_size) {
-    const Font face{fonts_.get(pixel_size, style.bold), pixel_size, style.bold};
+    const Font face = font_of_size(pixel_size, style.bold);
     return FontMetrics{[this, face](std::string_view piece) { return text_width(face, piece); },
                        line_height(face), face ? TTF_FontHeight(face.face) : 0};
   });
@@ -198,7 +201,7 @@ void Painter::text_block(std::string_view text, const SDL_Rect& rect, const Text
   if (clip.empty())
     return;
   const FittedText& fitted = laid_out(text, rect, style);
-  const Font face{fonts_.get(fitted.size, style.bold), fitted.size, style.bold};
+  const Font face = font_of_size(fitted.size, style.bold);
   if (!face)
     return;
   const int step = line_height(face);

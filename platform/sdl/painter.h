@@ -125,6 +125,7 @@ class Painter {
   };
 
  private:
+  Font font_of_size(int pixel_size, bool bold);
   void set_colour(Colour colour);
   void apply_clip(const SDL_Rect& rect);
 
