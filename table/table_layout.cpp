@@ -19,38 +19,65 @@ constexpr float kCardStep = 150;  // each hole card sits this far right of the o
 constexpr float kChipWidth = 240;
 constexpr float kChipHeight = 168;
 
-// Where a seat sits: its first hole card's top-left corner, whether its name plate (turn light,
-// lamp, name and chip count) sits below the cards or above them, and the top-left corner of
-// its bet chips, between the cards and the middle of the table.
-struct SeatPlace {
-  float card_left;
-  float card_top;
-  bool plate_above;
-  float chips_left;
-  float chips_top;
+struct Spot {
+  float left;
+  float top;
 };
 
-// Seats 1..10 clockwise from the bottom centre. Seat 1's chips have fixed places of their own.
+// Where a seat's things sit: its name plate (turn light, lamp, name and chip count) at the
+// table's edge, its hole cards in front of it, and its bet chips and bet label between the
+// plate and the middle of the table, nearer its own plate than any other. The dealer button
+// sits below and right of the fourth card, so each plate keeps clear of that spot. A bet label
+// left of its chips is aligned to the right, towards them.
+struct SeatPlace {
+  Spot plate;
+  Spot cards;  // the first hole card's top-left corner
+  Spot chips;  // the top-left corner of the two stacks
+  Spot bet;
+  Align bet_align;
+};
+
+// Seats 1..10 clockwise from the bottom centre. Seat 1's chips are put in fixed places of their
+// own whenever they are shown.
 constexpr std::array<SeatPlace, kSeats> kSeatPlaces{{
-    {5100, 6900, false, 4944, 6516},
-    {2300, 6050, false, 3300, 5500},
-    {1100, 4650, false, 2400, 4450},
-    {1100, 2600, false, 2400, 2900},
-    {2300, 1250, true, 3300, 2050},
-    {5715, 1120, true, 5500, 1900},
-    {9130, 1250, true, 8300, 2050},
-    {10530, 2600, false, 8900, 2700},
-    {10530, 4650, false, 8900, 4400},
-    {9130, 6050, false, 8300, 5500},
+    {{3850, 7520}, {5400, 6900}, {4944, 6516}, {5440, 6560}, Align::Left},
+    {{1000, 7200}, {2000, 6400}, {2950, 6450}, {2950, 6200}, Align::Left},
+    {{40, 4590}, {2600, 4700}, {2650, 4380}, {1700, 4330}, Align::Right},
+    {{40, 1890}, {2600, 2000}, {2650, 2570}, {1700, 2680}, Align::Right},
+    {{1500, 400}, {2400, 1200}, {3700, 1450}, {3700, 1760}, Align::Left},
+    {{4910, 480}, {6000, 1300}, {5800, 1950}, {6340, 2080}, Align::Left},
+    {{8320, 540}, {8700, 1340}, {8150, 1450}, {7840, 1760}, Align::Right},
+    {{9780, 2120}, {9850, 2940}, {9300, 3020}, {9300, 3520}, Align::Left},
+    {{9780, 4880}, {9850, 4100}, {9300, 4200}, {8400, 4230}, Align::Right},
+    {{7380, 7380}, {8000, 6600}, {7400, 6250}, {7940, 6250}, Align::Left},
 }};
+
+// The name plate: a ring holding the lamp, and right of it the name on up to two lines over
+// the chip count. The name's box holds two lines of the widest names a seat can get (twenty
+// wide letters, three long name words) at every window scale.
+constexpr float kPlateWidth = 2480;
+constexpr float kPlateHeight = 760;
+constexpr Spot kLightOffset{40, 140};
+constexpr float kLightSize = 480;
+constexpr Spot kLampInLight{54, 174};
+constexpr Spot kNameOffset{580, 30};
+constexpr float kCaptionWidth = 1860;
+constexpr float kNameHeight = 470;
+constexpr Spot kCountOffset{580, 500};
+constexpr float kCountHeight = 230;
+constexpr float kBetWidth = 860;
+constexpr float kBetHeight = 230;
 
 // The six bet chips of a seat: two little stacks of three.
 constexpr std::array<std::array<float, 2>, 6> kChipOffsets{
     {{0, 120}, {250, 120}, {10, 60}, {240, 60}, {0, 0}, {250, 0}}};
 
-// The pot pile below the board: stacks of chips, grown group by group as betting rounds end.
-constexpr float kPileLeft = 4950;
-constexpr float kPileBottom = 4500;
+// The pot pile below the board: stacks of chips, grown group by group as betting rounds end,
+// with the pot label under it, both centred on the table.
+constexpr float kPileLeft = 5085;
+constexpr float kPileBottom = 4800;
+constexpr float kPotLabelLeft = 5450;
+constexpr float kPotLabelWidth = 1400;
 constexpr int kPileStackHeight = 4;
 constexpr float kPileStackStep = 270;
 constexpr float kPileChipRise = 55;
@@ -62,7 +89,7 @@ constexpr std::array<Colour, 6> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
 constexpr std::size_t kAmountLength = 16;
 
 constexpr float kBoardLeft = 4900;
-constexpr float kBoardTop = 3300;
+constexpr float kBoardTop = 3600;
 constexpr float kBoardStep = 520;
 
 void style_label(Control& label, Colour fore, double size, bool bold, Align align) {
@@ -92,25 +119,24 @@ void lay_out_seat(tables& t, int seat) {
   const SeatPlace& place = kSeatPlaces[static_cast<std::size_t>(seat - 1)];
   for (int card = 1; card <= 4; ++card) {
     Control& image = t.hole_card(seat, card);
-    image.set_bounds(place.card_left + kCardStep * static_cast<float>(card - 1), place.card_top,
+    image.set_bounds(place.cards.left + kCardStep * static_cast<float>(card - 1), place.cards.top,
                      kCardWidth, kCardHeight);
     image.set_stretch(true);
     image.set_visible(false);
   }
 
-  // Name plate: a ring with the lamp in it, then the name over the chip count, on a dark plate
-  // so that the red captions read well on any room picture.
-  const float plate_left = place.card_left - 1100;
-  const float plate_top = place.plate_above ? place.card_top - 540 : place.card_top + 600;
+  // On a dark plate the red captions read well on any room picture.
+  const Spot& at = place.plate;
   Control& plate = t.seat_plates[seat - 1];
-  plate.set_bounds(plate_left - 40, plate_top - 20, 2080, 520);
+  plate.set_bounds(at.left, at.top, kPlateWidth, kPlateHeight);
   plate.set_shape(ShapeKind::RoundedRectangle);
   plate.set_filled(true);
   plate.set_fill_colour(0x101010);
   plate.set_border_colour(0x000060);
   plate.set_border_width(1);
   Control& light = t.turn_light(seat);
-  light.set_bounds(plate_left, plate_top, 480, 480);
+  const Spot light_at{at.left + kLightOffset.left, at.top + kLightOffset.top};
+  light.set_bounds(light_at.left, light_at.top, kLightSize, kLightSize);
   light.set_shape(ShapeKind::Circle);
   light.set_filled(true);
   light.set_fill_colour(turn_light_off);
@@ -118,31 +144,32 @@ void lay_out_seat(tables& t, int seat) {
   light.set_border_width(4);
 
   Control& lamp = t.seat_lamp(seat);
-  lamp.set_bounds(plate_left + 54, plate_top + 174, 372, 132);
+  lamp.set_bounds(light_at.left + kLampInLight.left, light_at.top + kLampInLight.top, 372, 132);
   lamp.set_back_colour(turn_light_off);
   lamp.set_focus_policy(FocusPolicy::ProgramOnly);
   lamp.set_tab_index(22 + seat);
 
   Control& name = t.player_label(seat);
-  name.set_bounds(plate_left + 540, plate_top + 20, 1500, 230);
+  name.set_bounds(at.left + kNameOffset.left, at.top + kNameOffset.top, kCaptionWidth, kNameHeight);
   style_label(name, 0xFF, 9, true, Align::Left);
   name.set_caption("Player");
 
   Control& count = t.prize_label(seat);
-  count.set_bounds(plate_left + 540, plate_top + 250, 1500, 230);
+  count.set_bounds(at.left + kCountOffset.left, at.top + kCountOffset.top, kCaptionWidth,
+                   kCountHeight);
   style_label(count, 0xFF, 9, true, Align::Left);
   count.set_caption("Prize");
 
   for (int chip = 0; chip < 6; ++chip) {
     Control& disc = t.seat_chip(seat, chip);
     const auto& offset = kChipOffsets[static_cast<std::size_t>(chip)];
-    disc.set_bounds(place.chips_left + offset[0], place.chips_top + offset[1], kChipWidth,
+    disc.set_bounds(place.chips.left + offset[0], place.chips.top + offset[1], kChipWidth,
                     kChipHeight);
     style_chip(disc, kChipColours[static_cast<std::size_t>(chip)]);
   }
   Control& bet = t.bet_label(seat);
-  bet.set_bounds(place.chips_left + 520, place.chips_top + 60, 800, 220);
-  style_label(bet, 0xFFFFFF, 8.25, true, Align::Left);
+  bet.set_bounds(place.bet.left, place.bet.top, kBetWidth, kBetHeight);
+  style_label(bet, 0xFFFFFF, 8.25, true, place.bet_align);
   bet.set_caption("500");
   bet.set_visible(false);
 }
@@ -158,11 +185,11 @@ void lay_out_pot_pile(tables& t) {
                     kChipHeight);
     style_chip(disc, kChipColours[static_cast<std::size_t>(stack % 6)]);
   }
-  t.potlabel.set_bounds(kPileLeft, kPileBottom + 220, 2200, 240);
+  t.potlabel.set_bounds(kPotLabelLeft, kPileBottom + 220, kPotLabelWidth, 240);
   style_label(t.potlabel, 0xFFFFFF, 9, true, Align::Centre);
   t.potlabel.set_caption("500");
   t.potlabel.set_visible(false);
-  t.sidepotlabel.set_bounds(kPileLeft, kPileBottom + 470, 2200, 240);
+  t.sidepotlabel.set_bounds(kPotLabelLeft, kPileBottom + 470, kPotLabelWidth, 240);
   style_label(t.sidepotlabel, 0xFFFFFF, 9, true, Align::Centre);
   t.sidepotlabel.set_caption("500");
   t.sidepotlabel.set_visible(false);
@@ -190,7 +217,8 @@ void lay_out_captions(tables& t) {
   t.limitsdisplay.set_bounds(4350, 230, 3600, 200);
   style_label(t.limitsdisplay, 0xFFFFFF, 8.25, true, Align::Centre);
 
-  t.winnerlabel.set_bounds(9000, 60, 3200, 300);
+  // Two lines: the winner's name and hand.
+  t.winnerlabel.set_bounds(8500, 30, 3740, 500);
   t.winnerlabel.set_back_colour(0xFF);
   t.winnerlabel.set_fore_colour(0xFFFF);
   t.winnerlabel.set_font(9, true);
@@ -199,7 +227,7 @@ void lay_out_captions(tables& t) {
   t.winnerlabel.set_visible(false);
 
   t.Label1.set_caption("D");
-  t.Label1.set_bounds(0, 0, 240, 240);
+  t.Label1.set_bounds(0, 0, 270, 270);
   t.Label1.set_back_colour(0xFF);
   t.Label1.set_fore_colour(0xFFFF);
   t.Label1.set_font(9, true);
@@ -207,13 +235,15 @@ void lay_out_captions(tables& t) {
   t.Label1.set_border_style(1);
   t.Label1.set_visible(false);
 
-  t.Label2.set_bounds(3150, 2550, 6000, 300);
+  // The banner and the status line above the board; the status line holds two lines of its
+  // largest text, the end-of-tournament message.
+  t.Label2.set_bounds(3800, 2550, 4700, 300);
   style_label(t.Label2, 0xFFFFFF, 11, true, Align::Centre);
   t.Label2.set_visible(false);
 
   t.Label23.set_visible(false);
 
-  t.Label24.set_bounds(3150, 2900, 6000, 340);
+  t.Label24.set_bounds(3750, 2880, 4800, 680);
   style_label(t.Label24, 0xFFFFFF, 10, true, Align::Centre);
   t.Label24.set_visible(false);
 }

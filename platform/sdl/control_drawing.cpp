@@ -37,25 +37,31 @@ void sunken_border(Painter& p, const SDL_Rect& rect) {
   p.bevel(inset(rect, u), kDarkShadow, kLight, u);
 }
 
+// The face of a button: inside its dark outline when it has the focus or is held down.
+SDL_Rect button_face(const Painter& p, const SDL_Rect& rect, const ControlState& state) {
+  return state.focused || state.pressed ? inset(rect, p.unit()) : rect;
+}
+
+void draw_caption(Painter& p, const Control& c, const ControlState& state) {
+  const CaptionPlace place = caption_place(p, c, state);
+  p.text_block(strip_access_keys(c.caption()), place.box, place.style);
+}
+
 void draw_label(Painter& p, const Control& c, const SDL_Rect& rect) {
   if (!c.back_transparent())
     p.fill(rect, c.back_colour());
-  SDL_Rect text_area = rect;
-  if (c.border_style() == 1) {
+  if (c.border_style() == 1)
     p.frame(rect, kBlack, p.unit());
-    text_area = inset(rect, p.unit());
-  }
-  p.text_block(strip_access_keys(c.caption()), text_area, caption_style(c));
+  draw_caption(p, c, {});
 }
 
 void draw_button(Painter& p, const Control& c, const SDL_Rect& rect, const ControlState& state) {
   const int u = p.unit();
   p.fill(rect, c.back_colour());
-  SDL_Rect face = rect;
+  const SDL_Rect face = button_face(p, rect, state);
   if (state.focused || state.pressed) {
     // The button that Enter would press wears a dark outline.
-    p.frame(face, kDarkShadow, u);
-    face = inset(face, u);
+    p.frame(rect, kDarkShadow, u);
   }
   if (state.pressed) {
     p.frame(face, kShadow, u);
@@ -63,15 +69,7 @@ void draw_button(Painter& p, const Control& c, const SDL_Rect& rect, const Contr
     p.bevel(face, kHighlight, kDarkShadow, u);
     p.bevel(inset(face, u), kLight, kShadow, u);
   }
-  SDL_Rect text_area = inset(face, 2 * u);
-  if (state.pressed) {
-    text_area.x += u;
-    text_area.y += u;
-  }
-  TextStyle style = caption_style(c);
-  style.align = Align::Centre;
-  style.centre_vertically = true;
-  p.text_block(strip_access_keys(c.caption()), text_area, style);
+  draw_caption(p, c, state);
   if (state.focused)
     p.dotted_frame(inset(face, 3 * u), kBlack);
 }
@@ -182,6 +180,24 @@ void draw_frame(Painter& p, const Control& c, const SDL_Rect& rect) {
 }
 
 }  // namespace
+
+CaptionPlace caption_place(const Painter& p, const Control& c, const ControlState& state) {
+  const SDL_Rect rect = p.to_pixels(c);
+  CaptionPlace place{rect, caption_style(c)};
+  if (c.kind() == ControlKind::Button) {
+    const int u = p.unit();
+    place.box = inset(button_face(p, rect, state), 2 * u);
+    if (state.pressed) {
+      place.box.x += u;
+      place.box.y += u;
+    }
+    place.style.align = Align::Centre;
+    place.style.centre_vertically = true;
+  } else if (c.border_style() == 1) {
+    place.box = inset(rect, p.unit());
+  }
+  return place;
+}
 
 void draw_control(Painter& painter, const Control& control, const ControlState& state) {
   const SDL_Rect rect = painter.to_pixels(control);

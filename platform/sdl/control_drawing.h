@@ -11,6 +11,14 @@ struct ControlState {
   bool pressed = false;  // a button held down under the mouse
 };
 
+// Where and how a label's or a button's caption is drawn.
+struct CaptionPlace {
+  SDL_Rect box;
+  TextStyle style;
+};
+CaptionPlace caption_place(const Painter& painter, const Control& control,
+                           const ControlState& state);
+
 // Draws one visible control with the classic desktop look of its kind.
 void draw_control(Painter& painter, const Control& control, const ControlState& state);
 

@@ -1,29 +1,27 @@
 #include "platform/sdl/form_window.h"
 
-#include <algorithm>
-
 namespace platform::sdl {
 
 namespace {
 
-double scale_for_display(const Form& form) {
-  SDL_Rect display{0, 0, 0, 0};
-  if (SDL_GetDisplayBounds(0, &display) != 0)
-    return 1.0;
-  return choose_window_scale(twips_to_pixels(form.width(), 1.0),
-                             twips_to_pixels(form.height(), 1.0), display.w, display.h);
+// Where the form's window goes on the first display: on the part of it that task bars and
+// docks leave free, or on the whole display where that part is not known.
+WindowPlacement placement_on_display(const Form& form) {
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+    SDL_GetDisplayBounds(0, &usable);
+  return place_window(form.width(), form.height(),
+                      ScreenRect{usable.x, usable.y, usable.w, usable.h});
 }
 
 }  // namespace
 
 std::unique_ptr<FormWindow> FormWindow::open(Form& form, FontCache& fonts) {
-  const double scale = scale_for_display(form);
+  const ScreenRect place = placement_on_display(form).window;
   Uint32 flags = SDL_WINDOW_HIDDEN;
   flags |= form.title_bar() ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS;
-  WindowHandle window(SDL_CreateWindow(form.caption().c_str(), SDL_WINDOWPOS_CENTERED,
-                                       SDL_WINDOWPOS_CENTERED,
-                                       std::max(1, twips_to_pixels(form.width(), scale)),
-                                       std::max(1, twips_to_pixels(form.height(), scale)), flags));
+  WindowHandle window(
+      SDL_CreateWindow(form.caption().c_str(), place.x, place.y, place.width, place.height, flags));
   if (!window)
     return nullptr;
   RendererHandle renderer(SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_SOFTWARE));

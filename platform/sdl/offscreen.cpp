@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/control_drawing.h"
 #include "platform/sdl/font_cache.h"
 #include "platform/sdl/form_renderer.h"
 #include "platform/sdl/sdl_handles.h"
@@ -15,17 +16,35 @@
 
 namespace platform::sdl {
 
+namespace {
+
+// A surface in memory with a software renderer drawing into it.
+struct Canvas {
+  SurfaceHandle surface;
+  RendererHandle renderer;
+};
+
+Canvas make_canvas(int width, int height) {
+  Canvas canvas;
+  canvas.surface.reset(
+      SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
+  if (!canvas.surface)
+    throw std::runtime_error(std::string("no offscreen surface: ") + SDL_GetError());
+  canvas.renderer.reset(SDL_CreateSoftwareRenderer(canvas.surface.get()));
+  if (!canvas.renderer)
+    throw std::runtime_error(std::string("no software renderer: ") + SDL_GetError());
+  return canvas;
+}
+
+}  // namespace
+
 Bitmap render_offscreen(const Form& form, double scale, FontSet fonts) {
   const int width = std::max(1, twips_to_pixels(form.width(), scale));
   const int height = std::max(1, twips_to_pixels(form.height(), scale));
-  SurfaceHandle surface(
-      SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
-  if (!surface)
-    throw std::runtime_error(std::string("no offscreen surface: ") + SDL_GetError());
+  Canvas canvas = make_canvas(width, height);
+  SurfaceHandle& surface = canvas.surface;
   {
-    RendererHandle renderer(SDL_CreateSoftwareRenderer(surface.get()));
-    if (!renderer)
-      throw std::runtime_error(std::string("no software renderer: ") + SDL_GetError());
+    RendererHandle renderer = std::move(canvas.renderer);
     FontCache font_cache(fonts);
     FormRenderer form_renderer(renderer.get(), font_cache);
     form_renderer.draw_at(form, Viewport{0, 0, scale});
@@ -49,6 +68,27 @@ Bitmap render_offscreen(const Form& form, double scale, FontSet fonts) {
     }
   }
   return Bitmap(width, height, 1, std::move(rgb));
+}
+
+std::vector<CaptionFit> fit_captions(const Form& form, double scale, FontSet fonts) {
+  const Canvas canvas = make_canvas(1, 1);
+  FontCache font_cache(fonts);
+  RenderCaches caches(canvas.renderer.get());
+  Painter painter(canvas.renderer.get(), font_cache, caches, Viewport{0, 0, scale}, form.width(),
+                  form.height());
+  std::vector<CaptionFit> fits;
+  for (const auto& control : form.controls()) {
+    const bool captioned =
+        control->kind() == ControlKind::Label || control->kind() == ControlKind::Button;
+    const std::string caption = strip_access_keys(control->caption());
+    if (!control->visible() || !captioned || caption.empty())
+      continue;
+    const CaptionPlace place = caption_place(painter, *control, ControlState{true, false});
+    const FittedText& fitted = painter.laid_out(caption, place.box, place.style);
+    fits.push_back(CaptionFit{control.get(), font_pixel_size(place.style.points, scale),
+                              fitted.size, fitted.whole});
+  }
+  return fits;
 }
 
 }  // namespace platform::sdl

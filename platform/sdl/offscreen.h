@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/bitmap.h"
 #include "platform/form.h"
 #include "platform/sdl/font_set.h"
@@ -9,5 +11,16 @@ namespace platform::sdl {
 // Draws a form into memory at a scale (1 = 15 twips a pixel) and returns its pixels. Needs no
 // display and no video initialisation.
 Bitmap render_offscreen(const Form& form, double scale, FontSet fonts);
+
+// How the caption of a visible label or button is drawn at a scale: the pixel size of its
+// font, the size the text is drawn at, and whether all of it shows in the control. Buttons are
+// taken as having the focus, which leaves their caption the least room.
+struct CaptionFit {
+  const Control* control;
+  int font_size;
+  int drawn_size;
+  bool whole;
+};
+std::vector<CaptionFit> fit_captions(const Form& form, double scale, FontSet fonts);
 
 }  // namespace platform::sdl

@@ -4,14 +4,18 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/sdl/text_layout.h"
-
 namespace platform::sdl {
+
+namespace {
+// Text shrunk to fit its box stays at least this many pixels high.
+constexpr int kSmallestShrunkText = 7;
+}  // namespace
 
 void RenderCaches::sweep() {
   pictures.sweep();
   texts.sweep();
   shapes.sweep();
+  layouts.sweep();
 }
 
 SDL_Rect inset(const SDL_Rect& rect, int by) {
@@ -133,8 +137,11 @@ void Painter::shape(const ShapeStyle& style, int x, int y) {
 }
 
 Font Painter::font(double points, bool bold) {
-  const int size = font_pixel_size(points, viewport_.scale);
-  return Font{fonts_.get(size, bold), size, bold};
+  return font_of_size(font_pixel_size(points, viewport_.scale), bold);
+}
+
+Font Painter::font_of_size(int pixel_size, bool bold) {
+  return Font{fonts_.get(pixel_size, bold), pixel_size, bold};
 }
 
 int Painter::text_width(const Font& font, std::string_view text) const {
@@ -172,27 +179,42 @@ void Painter::text(const Font& font, std::string_view line, int x, int y, Colour
   SDL_RenderCopy(renderer_, drawn->texture.get(), nullptr, &dest);
 }
 
+const FittedText& Painter::laid_out(std::string_view text, const SDL_Rect& rect,
+                                    const TextStyle& style) {
+  const int size = font_pixel_size(style.points, viewport_.scale);
+  RenderCaches::LayoutKey key{std::string(text), size, style.bold, rect.w, rect.h};
+  if (FittedText* kept = caches_.layouts.find(key))
+    return *kept;
+  const int smallest = std::max(std::min(size, kSmallestShrunkText), (3 * size + 3) / 4);
+  FittedText fitted = fit_text(text, rect.w, rect.h, size, smallest, [&](int pixel_size) {
+    const Font face = font_of_size(pixel_size, style.bold);
+    return FontMetrics{[this, face](std::string_view piece) { return text_width(face, piece); },
+                       line_height(face), face ? TTF_FontHeight(face.face) : 0};
+  });
+  return caches_.layouts.insert(std::move(key), std::move(fitted));
+}
+
 void Painter::text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style) {
-  const Font face = font(style.points, style.bold);
-  if (!face || text.empty())
+  if (text.empty())
     return;
   const ClipScope clip(*this, rect);
   if (clip.empty())
     return;
-  const std::vector<std::string> lines =
-      wrap_lines(text, rect.w, [&](std::string_view piece) { return text_width(face, piece); });
+  const FittedText& fitted = laid_out(text, rect, style);
+  const Font face = font_of_size(fitted.size, style.bold);
+  if (!face)
+    return;
   const int step = line_height(face);
   int y = rect.y;
   if (style.centre_vertically)
-    y += (rect.h - step * static_cast<int>(lines.size())) / 2;
-  for (const std::string& line : lines) {
-    const int width = text_width(face, line);
+    y += (rect.h - step * static_cast<int>(fitted.lines.size())) / 2;
+  for (std::size_t i = 0; i < fitted.lines.size(); ++i) {
     int x = rect.x;
     if (style.align == Align::Centre)
-      x += (rect.w - width) / 2;
+      x += (rect.w - fitted.widths[i]) / 2;
     if (style.align == Align::Right)
-      x += rect.w - width;
-    this->text(face, line, x, y, style.colour);
+      x += rect.w - fitted.widths[i];
+    this->text(face, fitted.lines[i], x, y, style.colour);
     y += step;
   }
 }

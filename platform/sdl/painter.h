@@ -13,12 +13,14 @@
 #include "platform/sdl/picture_textures.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/shape_raster.h"
+#include "platform/sdl/text_layout.h"
 #include "platform/sdl/usage_cache.h"
 #include "platform/sdl/window_geometry.h"
 
 namespace platform::sdl {
 
-// Textures one renderer keeps between frames: pictures, lines of text and shapes.
+// What one renderer keeps between frames: textures of pictures, lines of text and shapes, and
+// the texts laid out in their boxes.
 class RenderCaches {
  public:
   explicit RenderCaches(SDL_Renderer* renderer) : pictures(renderer) {}
@@ -36,12 +38,23 @@ class RenderCaches {
     int height;
   };
   using ShapeKey = std::tuple<ShapeKind, int, int, int, bool, Colour, Colour>;
+  // A text in a box of width x height pixels, at a font's pixel size.
+  struct LayoutKey {
+    std::string text;
+    int size;
+    bool bold;
+    int width;
+    int height;
+    auto operator<=>(const LayoutKey&) const = default;
+  };
 
   PictureTextures pictures;
   UsageCache<TextKey, TextTexture> texts;
   UsageCache<ShapeKey, TextureHandle> shapes;
+  UsageCache<LayoutKey, FittedText> layouts;
 
   void sweep();  // drops what the last frame did not use
+  // The number of textures kept.
   std::size_t size() const { return pictures.size() + texts.size() + shapes.size(); }
 };
 
@@ -89,8 +102,12 @@ class Painter {
   int text_width(const Font& font, std::string_view text) const;
   int line_height(const Font& font) const;
   void text(const Font& font, std::string_view line, int x, int y, Colour colour);
-  // Text wrapped to the rectangle's width, each line aligned, from the top or centred.
+  // Text wrapped to the rectangle's width, each line aligned, from the top or centred. Text that
+  // would not show whole is drawn smaller, down to three quarters of its size (never below 7
+  // pixels). The layout is kept until the text, its font or the rectangle's size changes.
   void text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
+  // How text_block lays the text out.
+  const FittedText& laid_out(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
 
   // Limits drawing to a rectangle (within the form) while it lives.
   class ClipScope {
@@ -108,6 +125,7 @@ class Painter {
   };
 
  private:
+  Font font_of_size(int pixel_size, bool bold);
   void set_colour(Colour colour);
   void apply_clip(const SDL_Rect& rect);
 

@@ -1,5 +1,7 @@
 #include "platform/sdl/text_layout.h"
 
+#include <algorithm>
+
 namespace platform::sdl {
 
 namespace {
@@ -17,11 +19,27 @@ std::string_view trim_end(std::string_view text) {
   return text;
 }
 
+// Collects the lines of a text until it has more than it needs.
+class LineSink {
+ public:
+  LineSink(std::vector<std::string>& lines, std::size_t max_lines)
+      : lines_(lines), max_lines_(max_lines) {}
+  void add(std::string_view line) { lines_.emplace_back(line); }
+  bool full() const { return lines_.size() > max_lines_; }
+
+ private:
+  std::vector<std::string>& lines_;
+  std::size_t max_lines_;
+};
+
 // Splits a word too wide for any line between characters; the last piece is returned unbroken
-// so that the following words may join it.
+// so that the following words may join it. Only prefixes are measured, never the whole rest,
+// so that a very long word costs no more than its lines.
 std::string_view break_long_word(std::string_view word, int width, const MeasureText& measure,
-                                 std::vector<std::string>& lines) {
-  while (measure(word) > width) {
+                                 LineSink& lines) {
+  if (measure(word) <= width)
+    return word;
+  while (!lines.full()) {
     std::size_t fit = next_code_point(word, 0);  // at least one character a line
     for (std::size_t end = next_code_point(word, fit); end <= word.size();
          end = next_code_point(word, end)) {
@@ -31,17 +49,17 @@ std::string_view break_long_word(std::string_view word, int width, const Measure
     }
     if (fit >= word.size())
       break;
-    lines.emplace_back(word.substr(0, fit));
+    lines.add(word.substr(0, fit));
     word.remove_prefix(fit);
   }
   return word;
 }
 
 void wrap_paragraph(std::string_view paragraph, int width, const MeasureText& measure,
-                    std::vector<std::string>& lines) {
+                    bool break_long_words, LineSink& lines) {
   std::string line;
   std::size_t pos = 0;
-  while (pos < paragraph.size()) {
+  while (pos < paragraph.size() && !lines.full()) {
     // One word together with the blanks that follow it.
     std::size_t word_end = pos;
     while (word_end < paragraph.size() && paragraph[word_end] != ' ')
@@ -58,25 +76,52 @@ void wrap_paragraph(std::string_view paragraph, int width, const MeasureText& me
       continue;
     }
     if (!trim_end(line).empty())
-      lines.emplace_back(trim_end(line));
-    line.assign(break_long_word(word, width, measure, lines)).append(blanks);
+      lines.add(trim_end(line));
+    line.assign(break_long_words ? break_long_word(word, width, measure, lines) : word)
+        .append(blanks);
   }
-  lines.emplace_back(trim_end(line));
+  if (!lines.full())
+    lines.add(trim_end(line));
+}
+
+// How many lines of a font a box of the given height shows whole.
+std::size_t lines_that_fit(int height, const FontMetrics& font) {
+  if (height < font.line_height)
+    return 0;
+  return 1 + static_cast<std::size_t>((height - font.line_height) / std::max(1, font.line_skip));
+}
+
+// The text laid out at one size, and whether all of it lies inside the box.
+FittedText lay_out_at(std::string_view text, int width, int height, int size,
+                      const FontMetrics& font, bool break_long_words) {
+  const std::size_t rows = lines_that_fit(height, font);
+  FittedText laid{size, wrap_lines(text, width, font.measure, {break_long_words, rows}), {}, true};
+  if (laid.lines.size() > rows) {
+    laid.whole = false;
+    laid.lines.resize(rows + 1);  // the first line that does not fit shows in part
+  }
+  for (const std::string& line : laid.lines) {
+    laid.widths.push_back(font.measure(line));
+    laid.whole = laid.whole && laid.widths.back() <= width;
+  }
+  return laid;
 }
 
 }  // namespace
 
-std::vector<std::string> wrap_lines(std::string_view text, int width, const MeasureText& measure) {
+std::vector<std::string> wrap_lines(std::string_view text, int width, const MeasureText& measure,
+                                    const WrapOptions& options) {
   std::vector<std::string> lines;
+  LineSink sink(lines, options.max_lines);
   std::size_t start = 0;
-  while (true) {
+  while (!sink.full()) {
     std::size_t end = text.find_first_of("\r\n", start);
     const std::string_view paragraph =
         text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     if (width > 0) {
-      wrap_paragraph(paragraph, width, measure, lines);
+      wrap_paragraph(paragraph, width, measure, options.break_long_words, sink);
     } else {
-      lines.emplace_back(paragraph);
+      sink.add(paragraph);
     }
     if (end == std::string_view::npos)
       break;
@@ -85,6 +130,22 @@ std::vector<std::string> wrap_lines(std::string_view text, int width, const Meas
     start = end + 1;
   }
   return lines;
+}
+
+FittedText fit_text(std::string_view text, int width, int height, int largest, int smallest,
+                    const MetricsOfSize& metrics) {
+  largest = std::max(1, largest);
+  smallest = std::clamp(smallest, 1, largest);
+  if (text.empty())
+    return FittedText{largest, {}, {}, true};
+  for (const bool break_long_words : {false, true}) {
+    for (int size = largest; size >= smallest; --size) {
+      FittedText laid = lay_out_at(text, width, height, size, metrics(size), break_long_words);
+      if (laid.whole)
+        return laid;
+    }
+  }
+  return lay_out_at(text, width, height, smallest, metrics(smallest), true);
 }
 
 std::string strip_access_keys(std::string_view caption) {

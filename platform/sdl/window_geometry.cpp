@@ -6,16 +6,44 @@
 namespace platform::sdl {
 
 namespace {
+
 constexpr double kDisplayShare = 0.85;
+
+// The largest quarter step at which the form fits an area of the given size.
+double quarter_steps_fitting(int form_width_px, int form_height_px, double width, double height) {
+  const double fit = std::min(width / form_width_px, height / form_height_px);
+  return std::floor(fit * 4.0 + 1e-9) / 4.0;
 }
 
-double choose_window_scale(int form_width_px, int form_height_px, int display_width,
-                           int display_height) {
-  if (form_width_px <= 0 || form_height_px <= 0)
+int centred(int start, int room, int size) {
+  return start + std::max(0, (room - size) / 2);
+}
+
+}  // namespace
+
+double choose_window_scale(int form_width_px, int form_height_px, int usable_width,
+                           int usable_height) {
+  if (form_width_px <= 0 || form_height_px <= 0 || usable_width <= 0 || usable_height <= 0)
     return 1.0;
-  const double fit = std::min(kDisplayShare * display_width / form_width_px,
-                              kDisplayShare * display_height / form_height_px);
-  return std::max(1.0, std::floor(fit * 4.0) / 4.0);
+  const double roomy = quarter_steps_fitting(
+      form_width_px, form_height_px, kDisplayShare * usable_width, kDisplayShare * usable_height);
+  if (roomy >= 1.0)
+    return roomy;
+  const double whole =
+      quarter_steps_fitting(form_width_px, form_height_px, usable_width, usable_height);
+  return std::clamp(whole, kSmallestWindowScale, 1.0);
+}
+
+WindowPlacement place_window(float form_width, float form_height, const ScreenRect& usable) {
+  WindowPlacement placement;
+  placement.scale =
+      choose_window_scale(twips_to_pixels(form_width, 1.0), twips_to_pixels(form_height, 1.0),
+                          usable.width, usable.height);
+  const int width = std::max(1, twips_to_pixels(form_width, placement.scale));
+  const int height = std::max(1, twips_to_pixels(form_height, placement.scale));
+  placement.window = ScreenRect{centred(usable.x, usable.width, width),
+                                centred(usable.y, usable.height, height), width, height};
+  return placement;
 }
 
 int twips_to_pixels(double twips, double scale) {

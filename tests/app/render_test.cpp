@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "app/embedded_bitmaps.h"
+#include "betting/dealer_button.h"
+#include "crowded_table.h"
 #include "game_harness.h"
 #include "platform/sdl/offscreen.h"
 #include "resources/embedded_resources.h"
+#include "screens/splash.h"
 
 namespace {
 
@@ -103,6 +109,163 @@ TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
   for (std::size_t a = 0; a < backs.size(); ++a)
     for (std::size_t b = a + 1; b < backs.size(); ++b)
       EXPECT_GT(distance(drawn_colours[a], drawn_colours[b]), 40) << backs[a] << " " << backs[b];
+}
+
+// ---- the table's layout in its most crowded state ----
+
+struct Box {
+  std::string name;
+  double left, top, right, bottom;
+};
+
+Box box_of(const std::string& name, const platform::Control& c) {
+  return {name, c.left(), c.top(), c.left() + c.width(), c.top() + c.height()};
+}
+
+Box around(const std::string& name, const std::vector<const platform::Control*>& controls) {
+  Box b = box_of(name, *controls.front());
+  for (const platform::Control* c : controls) {
+    const Box one = box_of(name, *c);
+    b = {name, std::min(b.left, one.left), std::min(b.top, one.top), std::max(b.right, one.right),
+         std::max(b.bottom, one.bottom)};
+  }
+  return b;
+}
+
+bool overlap(const Box& a, const Box& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// From a point to the nearest point of a box.
+double distance_to(double x, double y, const Box& b) {
+  const double dx = std::max({b.left - x, 0.0, x - b.right});
+  const double dy = std::max({b.top - y, 0.0, y - b.bottom});
+  return std::hypot(dx, dy);
+}
+
+struct CrowdedTable : RenderedTable {
+  CrowdedTable() : RenderedTable(0x8000, 0) { omaha::testing::crowd_the_table(table); }
+
+  // What the player reads as a seat's plate: the plate with its light, name and chip count.
+  Box plate(int seat) const {
+    return around("plate " + std::to_string(seat),
+                  {&table.seat_plates[seat - 1], &table.turn_light(seat), &table.player_label(seat),
+                   &table.prize_label(seat)});
+  }
+  Box cards(int seat) const {
+    std::vector<const platform::Control*> row;
+    for (int card = 1; card <= 4; ++card)
+      row.push_back(&table.hole_card(seat, card));
+    return around("cards " + std::to_string(seat), row);
+  }
+  Box chips(int seat) const {
+    std::vector<const platform::Control*> stacks;
+    for (int chip = 0; chip < 6; ++chip)
+      stacks.push_back(&table.seat_chip(seat, chip));
+    return around("chips " + std::to_string(seat), stacks);
+  }
+  Box bet(int seat) const { return box_of("bet " + std::to_string(seat), table.bet_label(seat)); }
+};
+
+TEST(TableLayout, EveryPlateLiesInsideTheForm) {
+  CrowdedTable g;
+  for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+    const Box b = g.plate(seat);
+    EXPECT_GE(b.left, 0) << b.name;
+    EXPECT_GE(b.top, 0) << b.name;
+    EXPECT_LE(b.right, g.table.width()) << b.name;
+    EXPECT_LE(b.bottom, g.table.height()) << b.name;
+  }
+}
+
+TEST(TableLayout, NothingTheTableShowsCoversAnotherThing) {
+  CrowdedTable g;
+  omaha::tables& t = g.table;
+  std::vector<Box> things;
+  for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+    ASSERT_TRUE(t.seat_chip(seat, 0).visible() && t.bet_label(seat).visible());
+    for (const Box& b : {g.plate(seat), g.cards(seat), g.chips(seat), g.bet(seat)})
+      things.push_back(b);
+  }
+  std::vector<const platform::Control*> board;
+  for (int card = 40; card <= 44; ++card)
+    board.push_back(&t.Image1[card]);
+  std::vector<const platform::Control*> pile;
+  for (int chip = 60; chip <= 90; ++chip)
+    pile.push_back(&t.backchips[chip]);
+  things.push_back(around("board", board));
+  things.push_back(around("pot pile", pile));
+  things.push_back(box_of("pot", t.potlabel));
+  things.push_back(box_of("banner", t.Label2));
+  things.push_back(box_of("status", t.Label24));
+  things.push_back(box_of("limits", t.Shape13));
+  things.push_back(box_of("result", t.winnerlabel));
+  things.push_back(box_of("action panel", t.Shape12));
+  things.push_back(around("Exit and Sit Out", {&t.Command2, &t.Command3}));
+  for (std::size_t a = 0; a < things.size(); ++a)
+    for (std::size_t b = a + 1; b < things.size(); ++b)
+      EXPECT_FALSE(overlap(things[a], things[b])) << things[a].name << " / " << things[b].name;
+
+  // The dealer button, beside whichever seat's cards, covers no plate and no bet.
+  for (int button = 1; button <= omaha::kSeats; ++button) {
+    omaha::place_button_label(t, button);
+    const Box dealer = box_of("dealer button", t.Label1);
+    for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+      EXPECT_FALSE(overlap(dealer, g.plate(seat))) << "button at " << button << ", seat " << seat;
+      EXPECT_FALSE(overlap(dealer, g.bet(seat))) << "button at " << button << ", seat " << seat;
+    }
+  }
+}
+
+TEST(TableLayout, EachSeatsChipsAndBetLieInFrontOfItsOwnPlate) {
+  CrowdedTable g;
+  const platform::Control& top = g.table.Shape1;
+  const double middle_x = top.left() + top.width() / 2;
+  const double middle_y = top.top() + top.height() / 2;
+  for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+    const Box own = g.plate(seat);
+    for (const Box& thing : {g.chips(seat), g.bet(seat)}) {
+      const double x = (thing.left + thing.right) / 2;
+      const double y = (thing.top + thing.bottom) / 2;
+      const double mine = distance_to(x, y, own);
+      for (int other = 1; other <= omaha::kSeats; ++other) {
+        if (other == seat)
+          continue;
+        EXPECT_LT(mine, distance_to(x, y, g.plate(other))) << thing.name << " by plate " << other;
+      }
+      // Nearer the middle of the table than the plate is.
+      EXPECT_LT(
+          std::hypot(x - middle_x, y - middle_y),
+          std::hypot((own.left + own.right) / 2 - middle_x, (own.top + own.bottom) / 2 - middle_y))
+          << thing.name;
+    }
+  }
+}
+
+// Every caption of a form shows whole, at most a little smaller than its font, at every window
+// scale from the smallest to 3.
+void expect_captions_whole(const platform::Form& form) {
+  for (double scale = 0.75; scale <= 3.0; scale += 0.25) {
+    for (const platform::sdl::CaptionFit& fit : platform::sdl::fit_captions(form, scale, fonts())) {
+      const std::string what = fit.control->name() + " \"" + fit.control->caption() +
+                               "\" at scale " + std::to_string(scale);
+      EXPECT_TRUE(fit.whole) << what;
+      EXPECT_GE(fit.drawn_size * 10, fit.font_size * 9) << what;
+    }
+  }
+}
+
+TEST(TableLayout, EveryCaptionShowsWholeAtEveryScale) {
+  CrowdedTable g;
+  expect_captions_whole(g.table);
+}
+
+TEST(TableLayout, SplashAndSettingsCaptionsShowWholeAtEveryScale) {
+  GameHarness g;
+  omaha::frmSplash splash(g.app, g.settings_screen);
+  expect_captions_whole(splash);
+  g.settings_screen.load();
+  expect_captions_whole(g.settings_screen);
 }
 
 }  // namespace

@@ -90,6 +90,22 @@ TEST_F(TextTest, TextIsRenderedAtTheScaledSize) {
   EXPECT_NEAR(b.bottom - b.top, 2 * (a.bottom - a.top), 3);
 }
 
+TEST_F(TextTest, TextTooWideForItsOneLineIsDrawnSmallerAndWhole) {
+  // A box one line high that the text at its own size just overflows at some scales.
+  label(300, 150, 1272, 288, "Version 1.0").set_font(12, true);
+  label(300, 750, 2700, 600, "Version 1.0").set_font(12, true);  // room to spare
+  for (double scale : {1.75, 2.0}) {
+    const platform::Bitmap shot = render(scale);
+    const auto px = [scale](double twips) { return static_cast<int>(twips * scale / 15); };
+    const PixelBox tight = bounds_of(shot, {0, 0, px(3000), px(600)}, reddish);
+    const PixelBox roomy = bounds_of(shot, {0, px(700), px(3000), px(1500)}, reddish);
+    EXPECT_GE(tight.left, px(300)) << scale;
+    EXPECT_LE(tight.right, px(1572) + 1) << scale;
+    // Both words show: nearly as wide as at full size.
+    EXPECT_GT(tight.right - tight.left, (roomy.right - roomy.left) * 9 / 10) << scale;
+  }
+}
+
 TEST_F(TextTest, BoldDrawsHeavierStrokes) {
   label(0, 0, 3000, 750, "Heavy");
   label(0, 750, 3000, 750, "Heavy").set_font(10, true);

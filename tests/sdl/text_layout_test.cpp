@@ -42,6 +42,80 @@ TEST(WrapLines, LineBreaksInTheTextAlwaysBreak) {
   EXPECT_EQ(wrap_lines("a b\nc", 0, ten_per_character), (Lines{"a b", "c"}));
 }
 
+// A font whose characters are half its pixel size wide, with lines one pixel apart.
+FontMetrics half_size_wide(int size) {
+  return FontMetrics{[size](std::string_view text) { return ten_per_character(text) * size / 20; },
+                     size + 1, size};
+}
+
+TEST(FitText, TextThatFitsKeepsItsSize) {
+  const FittedText fitted = fit_text("aaa bbb", 100, 20, 12, 9, half_size_wide);
+  EXPECT_TRUE(fitted.whole);
+  EXPECT_EQ(fitted.size, 12);
+  EXPECT_EQ(fitted.lines, (Lines{"aaa bbb"}));
+  EXPECT_EQ(fitted.widths, (std::vector<int>{42}));
+}
+
+TEST(FitText, TextThatWouldWrapOutOfItsBoxIsDrawnSmaller) {
+  // 11 characters: 66 pixels at size 12, 60 at 11, 55 at 10; the box is one line high.
+  const FittedText fitted = fit_text("Version 1.0", 58, 14, 12, 9, half_size_wide);
+  EXPECT_TRUE(fitted.whole);
+  EXPECT_EQ(fitted.size, 10);
+  EXPECT_EQ(fitted.lines, (Lines{"Version 1.0"}));
+}
+
+TEST(FitText, WrappingBetweenWordsAtFullSizeWhereTheBoxIsHighEnough) {
+  const FittedText fitted = fit_text("aaaa bbbb", 30, 30, 12, 9, half_size_wide);
+  EXPECT_TRUE(fitted.whole);
+  EXPECT_EQ(fitted.size, 12);
+  EXPECT_EQ(fitted.lines, (Lines{"aaaa", "bbbb"}));
+}
+
+TEST(FitText, AWordIsBrokenOnlyWhereNoSizeKeepsItWhole) {
+  // Eight characters fit 40 pixels whole at size 10.
+  FittedText fitted = fit_text("abcdefgh", 40, 30, 12, 9, half_size_wide);
+  EXPECT_TRUE(fitted.whole);
+  EXPECT_EQ(fitted.size, 10);
+  EXPECT_EQ(fitted.lines, (Lines{"abcdefgh"}));
+  // Twenty do not at any size down to 9: broken over two lines at full size.
+  fitted = fit_text("WWWWWWWWWWWWWWWWWWWW", 60, 26, 12, 9, half_size_wide);
+  EXPECT_TRUE(fitted.whole);
+  EXPECT_EQ(fitted.size, 12);
+  EXPECT_EQ(fitted.lines, (Lines{"WWWWWWWWWW", "WWWWWWWWWW"}));
+}
+
+TEST(FitText, TextThatCannotFitIsCutAtTheSmallestSize) {
+  const FittedText fitted = fit_text("one two three four five six", 40, 20, 12, 9, half_size_wide);
+  EXPECT_FALSE(fitted.whole);
+  EXPECT_EQ(fitted.size, 9);
+  // Two whole lines of size 9 fit a box 20 high, and the third shows in part.
+  EXPECT_EQ(fitted.lines, (Lines{"one two", "three", "four five"}));
+}
+
+TEST(FitText, AVeryLongTextCostsNoMoreThanWhatTheBoxShows) {
+  for (const std::string& text : {std::string(20000, 'W'), [] {
+                                    std::string words;
+                                    for (int i = 0; i < 4000; ++i)
+                                      words += "word ";
+                                    return words;
+                                  }()}) {
+    long measured = 0;
+    const auto counting = [&](int size) {
+      FontMetrics font = half_size_wide(size);
+      font.measure = [&measured, size](std::string_view piece) {
+        measured += static_cast<long>(piece.size());
+        return ten_per_character(piece) * size / 20;
+      };
+      return font;
+    };
+    const FittedText fitted = fit_text(text, 100, 30, 12, 9, counting);
+    EXPECT_FALSE(fitted.whole);
+    EXPECT_LE(fitted.lines.size(), 4u);  // the three lines the box holds and one in part
+    // A few passes over the text, not one for every line it would make.
+    EXPECT_LT(measured, 40L * static_cast<long>(text.size()));
+  }
+}
+
 TEST(AccessKeys, MarkIsHiddenAndDoubledMarkShowsOnce) {
   EXPECT_EQ(strip_access_keys("&Deal"), "Deal");
   EXPECT_EQ(strip_access_keys("E&xit"), "Exit");

@@ -2,24 +2,96 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
 #include "platform/application.h"
 #include "platform/form.h"
 
 namespace platform::sdl {
 namespace {
 
-TEST(WindowScale, LargestQuarterStepThatFitsMostOfTheDisplay) {
-  // 820 x 587 on 1280 x 1024: 1088 / 820 = 1.33 across, 870 / 587 = 1.48 down.
-  EXPECT_DOUBLE_EQ(choose_window_scale(820, 587, 1280, 1024), 1.25);
-  // On 1920 x 1080 the height decides: 918 / 587 = 1.56.
-  EXPECT_DOUBLE_EQ(choose_window_scale(820, 587, 1920, 1080), 1.5);
-  EXPECT_DOUBLE_EQ(choose_window_scale(820, 587, 3840, 2160), 3.0);
-  // Exactly 85% is still a fit.
-  EXPECT_DOUBLE_EQ(choose_window_scale(100, 100, 1000, 1000), 8.5);
+// The table form: 12,300 x 8,800 twips, 820 x 587 pixels at scale 1.
+constexpr float kTableWidth = 12300;
+constexpr float kTableHeight = 8800;
+
+struct Screen {
+  int width, height;
+  double scale;  // the scale the table opens at
+};
+
+bool fits(const ScreenRect& window, const ScreenRect& area) {
+  return window.x >= area.x && window.y >= area.y &&
+         window.x + window.width <= area.x + area.width &&
+         window.y + window.height <= area.y + area.height;
 }
 
-TEST(WindowScale, NeverBelowOne) {
-  EXPECT_DOUBLE_EQ(choose_window_scale(820, 587, 800, 600), 1.0);
+TEST(WindowScale, TheTableOpensWhollyOnEveryScreenAtTheLargestQuarterStepThatFits) {
+  const Screen screens[] = {{640, 480, 0.75},  {800, 600, 0.75},  {1024, 600, 1.0},
+                            {1024, 768, 1.0},  {1280, 720, 1.0},  {1280, 1024, 1.25},
+                            {1366, 768, 1.0},  {1600, 900, 1.25}, {1920, 1080, 1.5},
+                            {2560, 1440, 2.0}, {3200, 1800, 2.5}, {3840, 2160, 3.0}};
+  for (const Screen& screen : screens) {
+    const ScreenRect usable{0, 0, screen.width, screen.height};
+    const WindowPlacement placement = place_window(kTableWidth, kTableHeight, usable);
+    SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
+    EXPECT_DOUBLE_EQ(placement.scale, screen.scale);
+    EXPECT_TRUE(fits(placement.window, usable));
+    EXPECT_EQ(placement.window.width, twips_to_pixels(kTableWidth, placement.scale));
+    EXPECT_EQ(placement.window.height, twips_to_pixels(kTableHeight, placement.scale));
+    // Centred: the margins left and right (above and below) differ by one pixel at most.
+    const int right = usable.width - placement.window.x - placement.window.width;
+    const int below = usable.height - placement.window.y - placement.window.height;
+    EXPECT_LE(std::abs(placement.window.x - right), 1);
+    EXPECT_LE(std::abs(placement.window.y - below), 1);
+  }
+}
+
+TEST(WindowScale, AQuarterStepMoreWouldNotFit) {
+  for (int width = 640; width <= 3840; width += 160) {
+    for (int height = 480; height <= 2160; height += 120) {
+      const double scale = choose_window_scale(820, 587, width, height);
+      const double larger = scale + 0.25;
+      SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+      ASSERT_GE(scale, kSmallestWindowScale);
+      EXPECT_DOUBLE_EQ(scale * 4, std::floor(scale * 4));
+      if (820 <= 0.85 * width && 587 <= 0.85 * height) {
+        // Where scale 1 leaves room, the window keeps to 85% of the screen.
+        EXPECT_LE(820 * scale, 0.85 * width);
+        EXPECT_LE(587 * scale, 0.85 * height);
+        EXPECT_TRUE(820 * larger > 0.85 * width || 587 * larger > 0.85 * height);
+      } else {
+        // Otherwise it may take the whole screen, up to scale 1.
+        EXPECT_LE(scale, 1.0);
+        EXPECT_LE(820 * scale, width);
+        EXPECT_LE(587 * scale, height);
+        EXPECT_TRUE(scale == kSmallestWindowScale || scale == 1.0 || 820 * larger > width ||
+                    587 * larger > height);
+      }
+    }
+  }
+}
+
+TEST(WindowScale, ATaskBarIsLeftFree) {
+  // 1280 x 720 less a 30-pixel bar at the top: 85% of it is too small for scale 1, the whole
+  // free area is not.
+  const ScreenRect usable{0, 30, 1280, 690};
+  const WindowPlacement placement = place_window(kTableWidth, kTableHeight, usable);
+  EXPECT_DOUBLE_EQ(placement.scale, 1.0);
+  EXPECT_TRUE(fits(placement.window, usable));
+  EXPECT_EQ(placement.window.y, 30 + (690 - 587) / 2);
+}
+
+TEST(WindowScale, SmallFormsGrowLargeOnesStopAtTheSmallestScale) {
+  // 85% of 1000 x 1000 holds a 100-pixel form exactly 8.5 times.
+  EXPECT_DOUBLE_EQ(choose_window_scale(100, 100, 1000, 1000), 8.5);
+  // A screen smaller than the form at the smallest scale: the window starts at its corner.
+  const WindowPlacement cramped =
+      place_window(kTableWidth, kTableHeight, ScreenRect{0, 0, 320, 240});
+  EXPECT_DOUBLE_EQ(cramped.scale, kSmallestWindowScale);
+  EXPECT_EQ(cramped.window.x, 0);
+  EXPECT_EQ(cramped.window.y, 0);
   EXPECT_DOUBLE_EQ(choose_window_scale(820, 587, 0, 0), 1.0);
 }
 
