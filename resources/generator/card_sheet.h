@@ -1,19 +1,33 @@
 #pragma once
 
-#include "raster.h"
+#include <filesystem>
+
+#include "canvas.h"
 
 namespace resgen {
 
 // The card sheet: 4 rows of 18 cells, each 40 x 56 logical pixels, numbered row by row from the
 // top left, drawn at `density` real pixels per logical pixel. Cell 0 and 53..55 are card backs,
-// 1..52 the faces by card code, the rest blank white.
+// 1..52 the faces by card code, the rest blank white. Ranks and suits are set in the bold font.
 constexpr int kSheetColumns = 18;
-constexpr int kSheetRows = 4;
 constexpr int kCellWidth = 40;
 constexpr int kCellHeight = 56;
 constexpr int kSheetWidth = 722;
 constexpr int kSheetHeight = 226;
 
-Canvas draw_card_sheet(int density);
+Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font);
+
+// Each card is drawn in card coordinates, 0..40 across and 0..56 down, into a context that has
+// been placed on and clipped to the card's cell.
+
+// The white card with its thin border and rounded corners.
+void draw_card_blank(cairo_t* cr);
+
+// A face: code 1..52, rank (code - 1) / 4 from the deuce to the ace, suit (code - 1) % 4 in the
+// order clubs, diamonds, hearts, spades. Ranks and suits are set in the given font.
+void draw_card_face(cairo_t* cr, int code, cairo_font_face_t* font);
+
+// A back in the given main colour with the round emblem in the middle.
+void draw_card_back(cairo_t* cr, Rgb colour);
 
 }  // namespace resgen

@@ -7,30 +7,26 @@
 
 namespace resgen {
 
-std::vector<Vec2> Perspective::left_wall(double z0, double z1, double y0, double y1) const {
-  return {at(0, y0, z0), at(0, y0, z1), at(0, y1, z1), at(0, y1, z0)};
+Figure Perspective::side_wall(double x, double z0, double z1, double y0, double y1) const {
+  return polygon({at(x, y0, z0), at(x, y0, z1), at(x, y1, z1), at(x, y1, z0)});
 }
 
-std::vector<Vec2> Perspective::right_wall(double z0, double z1, double y0, double y1) const {
-  return {at(width, y0, z0), at(width, y0, z1), at(width, y1, z1), at(width, y1, z0)};
+Figure Perspective::back_wall(double x0, double y0, double x1, double y1) const {
+  return polygon({at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)});
 }
 
-std::vector<Vec2> Perspective::back_wall(double x0, double y0, double x1, double y1) const {
-  return {at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)};
+Figure Perspective::floor(double x0, double x1, double z0, double z1) const {
+  return polygon({at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)});
 }
 
-std::vector<Vec2> Perspective::floor(double x0, double x1, double z0, double z1) const {
-  return {at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)};
+Figure Perspective::ceiling(double x0, double x1, double z0, double z1) const {
+  return polygon({at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)});
 }
 
-std::vector<Vec2> Perspective::ceiling(double x0, double x1, double z0, double z1) const {
-  return {at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)};
-}
-
-Path shape(std::vector<Vec2> outline) {
-  Path p;
-  p.add(std::move(outline));
-  return p;
+void fill_walls(Canvas& c, const Perspective& room, double y0, double y1, const Paint& paint) {
+  c.fill(room.side_wall(0, 1, room.back, y0, y1), paint);
+  c.fill(room.side_wall(room.width, 1, room.back, y0, y1), paint);
+  c.fill(room.back_wall(0, y0, room.width, y1), paint);
 }
 
 double hash01(int x, int y, int seed) {
@@ -70,12 +66,6 @@ double fractal_noise(double x, double y, int seed, int octaves) {
     amplitude /= 2;
   }
   return sum / total;
-}
-
-Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom) {
-  return [=](double, double y) {
-    return mix(top, bottom, std::clamp((y - y0) / (y1 - y0), 0.0, 1.0));
-  };
 }
 
 Shader supersampled(Shader inner) {

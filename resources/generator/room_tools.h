@@ -1,8 +1,6 @@
 #pragma once
 
-#include <vector>
-
-#include "raster.h"
+#include "canvas.h"
 
 namespace resgen {
 
@@ -19,22 +17,26 @@ struct Perspective {
   // Room point seen at canvas position s, if it lies at depth z.
   Vec2 room_point(Vec2 s, double z) const { return vanish + (s - vanish) * z; }
 
-  // Depth of the floor, ceiling and side walls seen at a canvas position.
+  // Depth of the floor and ceiling seen at a canvas position.
   double floor_depth(double sy) const { return (height - vanish.y) / (sy - vanish.y); }
   double ceiling_depth(double sy) const { return -vanish.y / (sy - vanish.y); }
-  double left_depth(double sx) const { return -vanish.x / (sx - vanish.x); }
-  double right_depth(double sx) const { return (width - vanish.x) / (sx - vanish.x); }
+  // Depth of the wall seen at canvas x: the back wall between its corners, else a side wall.
+  double wall_depth(double sx) const {
+    if (sx > at(0, 0, back).x && sx < at(width, 0, back).x) {
+      return back;
+    }
+    return ((sx < vanish.x ? 0 : width) - vanish.x) / (sx - vanish.x);
+  }
 
-  // Outlines of rectangles lying on the room's surfaces.
-  std::vector<Vec2> left_wall(double z0, double z1, double y0, double y1) const;
-  std::vector<Vec2> right_wall(double z0, double z1, double y0, double y1) const;
-  std::vector<Vec2> back_wall(double x0, double y0, double x1, double y1) const;
-  std::vector<Vec2> floor(double x0, double x1, double z0, double z1) const;
-  std::vector<Vec2> ceiling(double x0, double x1, double z0, double z1) const;
+  // Rectangles lying on the room's surfaces; a side wall stands at room x (0 left, width right).
+  Figure side_wall(double x, double z0, double z1, double y0, double y1) const;
+  Figure back_wall(double x0, double y0, double x1, double y1) const;
+  Figure floor(double x0, double x1, double z0, double z1) const;
+  Figure ceiling(double x0, double x1, double z0, double z1) const;
 };
 
-// A path made of one outline.
-Path shape(std::vector<Vec2> outline);
+// Fills the band between heights y0 and y1 along the left, back and right walls.
+void fill_walls(Canvas& c, const Perspective& room, double y0, double y1, const Paint& paint);
 
 // Deterministic pseudo-random value in [0, 1) for integer coordinates.
 double hash01(int x, int y, int seed);
@@ -42,7 +44,6 @@ double hash01(int x, int y, int seed);
 double value_noise(double x, double y, int seed);
 double fractal_noise(double x, double y, int seed, int octaves);
 
-Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom);
 // Averages the shader over four points inside each pixel (for fine patterns).
 Shader supersampled(Shader inner);
 

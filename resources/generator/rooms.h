@@ -1,6 +1,6 @@
 #pragma once
 
-#include "raster.h"
+#include "canvas.h"
 
 namespace resgen {
 
