@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <cstddef>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -23,46 +24,46 @@ extern const std::size_t omaha_font_bold_size;
 namespace resources {
 namespace {
 
-// A built-in picture: its PNG file and how many real pixels make one logical pixel.
+// The built-in pictures 101..104 as PNG files, and how many real pixels make one logical pixel.
 struct EmbeddedPicture {
-  int id;
   const unsigned char* png;
   const std::size_t& size;
   int density;
 };
-
+constexpr int kFirstPicture = 101;
 const EmbeddedPicture kPictures[] = {
-    {101, omaha_bitmap_101, omaha_bitmap_101_size, 2},
-    {102, omaha_bitmap_102, omaha_bitmap_102_size, 1},
-    {103, omaha_bitmap_103, omaha_bitmap_103_size, 1},
-    {104, omaha_bitmap_104, omaha_bitmap_104_size, 1},
+    {omaha_bitmap_101, omaha_bitmap_101_size, 2},
+    {omaha_bitmap_102, omaha_bitmap_102_size, 1},
+    {omaha_bitmap_103, omaha_bitmap_103_size, 1},
+    {omaha_bitmap_104, omaha_bitmap_104_size, 1},
 };
 
+// Throws std::runtime_error when the PNG file cannot be read.
 DecodedImage decode_png(const EmbeddedPicture& picture) {
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&png, picture.png, picture.size)) {
-    throw std::runtime_error("bitmap " + std::to_string(picture.id) + ": " + png.message);
+  DecodedImage image{0, 0, picture.density, {}};
+  if (png_image_begin_read_from_memory(&png, picture.png, picture.size)) {
+    png.format = PNG_FORMAT_RGB;
+    image.width = static_cast<int>(png.width);
+    image.height = static_cast<int>(png.height);
+    image.rgb.resize(PNG_IMAGE_SIZE(png));
+    if (png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr)) {
+      return image;
+    }
   }
-  png.format = PNG_FORMAT_RGB;
-  DecodedImage image{static_cast<int>(png.width), static_cast<int>(png.height), picture.density,
-                     std::vector<std::uint8_t>(PNG_IMAGE_SIZE(png))};
-  if (!png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr)) {
-    png_image_free(&png);
-    throw std::runtime_error("bitmap " + std::to_string(picture.id) + ": " + png.message);
-  }
-  return image;
+  png_image_free(&png);
+  throw std::runtime_error(std::string("a built-in picture is damaged: ") + png.message);
 }
 
 }  // namespace
 
 DecodedImage decode_bitmap(int id) {
-  for (const EmbeddedPicture& picture : kPictures) {
-    if (picture.id == id) {
-      return decode_png(picture);
-    }
+  const int index = id - kFirstPicture;
+  if (index < 0 || index >= static_cast<int>(std::size(kPictures))) {
+    throw std::out_of_range("no built-in bitmap " + std::to_string(id));
   }
-  throw std::out_of_range("no built-in bitmap " + std::to_string(id));
+  return decode_png(kPictures[index]);
 }
 
 std::span<const std::uint8_t> font_regular() {

@@ -18,19 +18,10 @@ std::uint32_t pack(Rgb c) {
          static_cast<std::uint32_t>(channel(c.g)) << 8 | channel(c.b);
 }
 
-Rgb unpack(std::uint32_t word) {
-  return rgb8(static_cast<int>(word >> 16 & 0xFF), static_cast<int>(word >> 8 & 0xFF),
-              static_cast<int>(word & 0xFF));
-}
-
 std::uint32_t* row_of(cairo_surface_t* surface, int y) {
   return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface) +
                                           static_cast<std::ptrdiff_t>(y) *
                                               cairo_image_surface_get_stride(surface));
-}
-
-void set_colour(cairo_t* cr, Rgb c) {
-  cairo_set_source_rgb(cr, c.r, c.g, c.b);
 }
 
 }  // namespace
@@ -111,7 +102,7 @@ Canvas::Canvas(int width, int height, Rgb background)
   if (cairo_status(cr_.get()) != CAIRO_STATUS_SUCCESS) {
     throw std::runtime_error("cannot create a drawing surface");
   }
-  set_colour(cr_.get(), background);
+  cairo_set_source_rgb(cr_.get(), background.r, background.g, background.b);
   cairo_paint(cr_.get());
 }
 
@@ -131,6 +122,16 @@ void Canvas::fill(const Figure& figure, const Paint& paint, double opacity) {
   cairo_save(cr);
   cairo_clip(cr);
   cairo_paint_with_alpha(cr, opacity);
+  cairo_restore(cr);
+}
+
+void Canvas::add_light(const Figure& figure, const Shader& light) {
+  cairo_t* cr = cr_.get();
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+  cairo_new_path(cr);
+  figure(cr);
+  fill_with_shader(light);
   cairo_restore(cr);
 }
 
@@ -180,15 +181,22 @@ void Canvas::add_glow(Vec2 centre, double radius, Rgb colour, double strength) {
   cairo_pattern_destroy(glow);
 }
 
-void Canvas::apply(const std::function<Rgb(int x, int y, Rgb old)>& f) {
-  cairo_surface_flush(surface_.get());
-  for (int y = 0; y < height_; ++y) {
-    std::uint32_t* row = row_of(surface_.get(), y);
-    for (int x = 0; x < width_; ++x) {
-      row[x] = pack(f(x, y, unpack(row[x])));
-    }
+void Canvas::darken_edges(double strength) {
+  // Black laid over with opacity growing as the fourth power of the distance from the middle
+  // (in half widths and half heights), full at the corners.
+  cairo_t* cr = cr_.get();
+  cairo_save(cr);
+  cairo_scale(cr, width_ / 2.0, height_ / 2.0);
+  cairo_pattern_t* shade = cairo_pattern_create_radial(1, 1, 0, 1, 1, std::numbers::sqrt2);
+  constexpr int kStops = 16;
+  for (int i = 0; i <= kStops; ++i) {
+    const double d = static_cast<double>(i) / kStops;
+    cairo_pattern_add_color_stop_rgba(shade, d, 0, 0, 0, strength * d * d * d * d);
   }
-  cairo_surface_mark_dirty(surface_.get());
+  cairo_set_source(cr, shade);
+  cairo_paint(cr);
+  cairo_pattern_destroy(shade);
+  cairo_restore(cr);
 }
 
 std::vector<std::uint8_t> Canvas::to_rgb8() const {

@@ -105,9 +105,10 @@ class Canvas {
 
   // Adds light around a point, fading smoothly to nothing at radius.
   void add_glow(Vec2 centre, double radius, Rgb colour, double strength);
-
-  // Replaces every pixel by f(x, y, old colour).
-  void apply(const std::function<Rgb(int x, int y, Rgb old)>& f);
+  // Adds the light's colour to what is drawn inside the figure.
+  void add_light(const Figure& figure, const Shader& light);
+  // Darkens towards the corners.
+  void darken_edges(double strength);
 
   // 8-bit RGB, row-major.
   std::vector<std::uint8_t> to_rgb8() const;

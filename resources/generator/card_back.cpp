@@ -1,7 +1,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "card_sheet.h"
+#include "pictures.h"
 
 namespace resgen {
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <numbers>
 
-#include "card_sheet.h"
+#include "pictures.h"
 
 namespace resgen {
 namespace {
@@ -98,7 +98,7 @@ void draw_card_blank(cairo_t* cr) {
        kPaper);
 }
 
-void draw_card_face(cairo_t* cr, int code, cairo_font_face_t* font) {
+void draw_card_face(cairo_t* cr, int code) {
   const int rank = (code - 1) / 4;
   const int suit = (code - 1) % 4;
   const bool red = suit == 1 || suit == 2;
@@ -111,13 +111,6 @@ void draw_card_face(cairo_t* cr, int code, cairo_font_face_t* font) {
     fill(cr, rounded_rect(x0, y0, x1, y1, 1.5), kPanelEdge);
     fill(cr, rounded_rect(x0 + 0.6, y0 + 0.6, x1 - 0.6, y1 - 0.6, 1.0), kPanel);
   }
-
-  cairo_set_font_face(cr, font);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, options);
-  cairo_font_options_destroy(options);
 
   const Rgb ink = red ? kRed : kBlack;
   cairo_set_source_rgb(cr, ink.r, ink.g, ink.b);

@@ -3,21 +3,13 @@
 #include <cairo.h>
 
 #include <filesystem>
+#include <memory>
 
 namespace resgen {
 
-// A TrueType font file opened through FreeType, for setting text with Cairo.
-class FontFile {
- public:
-  explicit FontFile(const std::filesystem::path& file);
-  ~FontFile();
-  FontFile(const FontFile&) = delete;
-  FontFile& operator=(const FontFile&) = delete;
+using FontFace = std::unique_ptr<cairo_font_face_t, decltype(&cairo_font_face_destroy)>;
 
-  cairo_font_face_t* face() const { return face_; }
-
- private:
-  cairo_font_face_t* face_ = nullptr;
-};
+// Opens a TrueType font file through FreeType, for setting text with Cairo.
+FontFace open_font(const std::filesystem::path& file);
 
 }  // namespace resgen

@@ -1,4 +1,4 @@
-#include "card_sheet.h"
+#include "pictures.h"
 
 #include "card_font.h"
 
@@ -36,10 +36,17 @@ void in_cell(cairo_t* cr, int cell, int density, Draw draw) {
 
 Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font) {
   Canvas sheet(kSheetWidth * density, kSheetHeight * density, rgb8(255, 255, 255));
-  const FontFile font(bold_font);
+  const FontFace font = open_font(bold_font);
   cairo_t* cr = sheet.context();
+  cairo_set_font_face(cr, font.get());
+  // Glyph outlines as designed, the same at every position and turned half round.
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, options);
+  cairo_font_options_destroy(options);
   for (int code = kFirstFace; code <= kLastFace; ++code) {
-    in_cell(cr, code, density, [&] { draw_card_face(cr, code, font.face()); });
+    in_cell(cr, code, density, [&] { draw_card_face(cr, code); });
   }
   for (const BackCell& back : kBacks) {
     in_cell(cr, back.cell, density, [&] { draw_card_back(cr, back.colour); });

@@ -5,8 +5,7 @@
 #include <exception>
 #include <filesystem>
 
-#include "card_sheet.h"
-#include "rooms.h"
+#include "pictures.h"
 
 namespace {
 constexpr int kSheetDensity = 2;

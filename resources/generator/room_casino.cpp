@@ -6,8 +6,8 @@
 #include <numbers>
 #include <vector>
 
+#include "pictures.h"
 #include "room_tools.h"
-#include "rooms.h"
 
 namespace resgen {
 namespace {
@@ -125,22 +125,20 @@ void draw_carpet(Canvas& c) {
 // A slot machine standing against a side wall, facing into the hall.
 void draw_slot_machine(Canvas& c, bool left, double z0, double z1, int seed) {
   const double x = left ? 30 : kRoomWidth - 30;
-  const auto quad = [&](double a, double b, double y0, double y1) {
-    return kHall.side_wall(x, a, b, y0, y1);
-  };
   const Rgb body = seed % 2 == 0 ? rgb8(92, 20, 44) : rgb8(40, 26, 90);
   const Rgb lamp = seed % 3 == 0 ? kCyan : seed % 3 == 1 ? kMagenta : rgb8(255, 200, 60);
   const double zm = (z0 + z1) / 2;
   c.add_glow(kHall.at(x, 500, zm), 150 / zm, lamp, 0.15);
-  c.fill(quad(z0, z1, 420, kRoomHeight), body);
-  c.fill(quad(z0 + 0.01, z1 - 0.01, 430, 460), lamp);
-  c.fill(quad(z0 + 0.015, z1 - 0.015, 490, 580), rgb8(230, 236, 250));
+  c.fill(kHall.side_wall(x, z0, z1, 420, kRoomHeight), body);
+  c.fill(kHall.side_wall(x, z0 + 0.01, z1 - 0.01, 430, 460), lamp);
+  c.fill(kHall.side_wall(x, z0 + 0.015, z1 - 0.015, 490, 580), rgb8(230, 236, 250));
   for (int reel = 0; reel < 3; ++reel) {
     const double a = z0 + 0.015 + (z1 - z0 - 0.03) * (reel + 0.3) / 3;
     const double b = z0 + 0.015 + (z1 - z0 - 0.03) * (reel + 0.7) / 3;
-    c.fill(quad(a, b, 515, 555), reel == seed % 3 ? rgb8(200, 30, 40) : rgb8(30, 60, 160));
+    c.fill(kHall.side_wall(x, a, b, 515, 555),
+           reel == seed % 3 ? rgb8(200, 30, 40) : rgb8(30, 60, 160));
   }
-  c.fill(quad(z0 + 0.01, z1 - 0.01, 620, 650), kGold);
+  c.fill(kHall.side_wall(x, z0 + 0.01, z1 - 0.01, 620, 650), kGold);
 }
 
 }  // namespace
@@ -157,7 +155,7 @@ Canvas draw_casino_hall() {
     draw_slot_machine(c, false, z0, z0 + 0.2, i + 1);
   }
   draw_chandelier(c);
-  add_vignette(c, 0.5);
+  c.darken_edges(0.5);
   return c;
 }
 

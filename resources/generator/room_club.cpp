@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "pictures.h"
 #include "room_tools.h"
-#include "rooms.h"
 
 namespace resgen {
 namespace {
@@ -41,7 +41,8 @@ Rgb wallpaper(double u, double v) {
 
 // Wood with slow streaks of grain along u.
 Rgb wood(double u, double v, Rgb base, int seed) {
-  const double grain = fractal_noise(u / 90, v / 9, seed, 3);
+  const double grain =
+      (2 * value_noise(u / 90, v / 9, seed) + value_noise(u / 45, v / 4.5, seed + 1)) / 3;
   return scaled(base, 0.86 + 0.28 * grain);
 }
 
@@ -166,11 +167,7 @@ void draw_sconce(Canvas& c, Vec2 at, double z) {
   c.add_glow(at, 70 * k, kLampLight, 0.35);
   c.fill(rect(at.x - 4 * k, at.y, at.x + 4 * k, at.y + 46 * k), kBrass);
   c.fill(circle({at.x, at.y + 48 * k}, 9 * k), kBrass);
-  c.fill(polygon({{at.x - 14 * k, at.y - 30 * k},
-                  {at.x + 14 * k, at.y - 30 * k},
-                  {at.x + 22 * k, at.y + 2 * k},
-                  {at.x - 22 * k, at.y + 2 * k}}),
-         rgb8(250, 226, 180));
+  c.fill(trapezoid(at.x, at.y - 30 * k, 14 * k, at.y + 2 * k, 22 * k), rgb8(250, 226, 180));
 }
 
 // The lamp over the table: a chain, a green glass shade and its pool of light.
@@ -218,7 +215,7 @@ Canvas draw_club_room() {
   draw_sconce(c, kRoom.at(0, 250, 1.95), 1.95);
   draw_sconce(c, kRoom.at(kRoomWidth, 250, 1.95), 1.95);
   draw_table_lamp(c);
-  add_vignette(c, 0.55);
+  c.darken_edges(0.55);
   return c;
 }
 

@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
+#include "pictures.h"
 #include "room_tools.h"
-#include "rooms.h"
 
 namespace resgen {
 namespace {
@@ -53,7 +53,7 @@ void draw_floor(Canvas& c) {
     const int plank = static_cast<int>(std::floor(r.x / width));
     const double tone = 0.82 + 0.3 * hash01(plank, 0, 13);
     const double seam = std::abs(r.x / width - std::floor(r.x / width + 0.5)) * width;
-    const double grain = fractal_noise(r.x / 5, z * 6, 17, 2);
+    const double grain = value_noise(r.x / 5, z * 6, 17);
     const Rgb base = scaled(rgb8(92, 60, 34), tone * (0.9 + 0.2 * grain));
     return scaled(base, std::min(1.0, 0.5 + 0.5 * seam / 2.0));
   };
@@ -76,7 +76,7 @@ void draw_window(Canvas& c, double x0, double x1, int seed) {
   std::vector<Vec2> trees;
   for (int i = 0; i <= 40; ++i) {
     const double x = x0 + (x1 - x0) * i / 40;
-    const double h = 40 + 40 * fractal_noise(i * 0.35, seed, 31, 2) + 8 * std::sin(i * 1.7);
+    const double h = 40 + 40 * value_noise(i * 0.35, seed, 31) + 8 * std::sin(i * 1.7);
     trees.push_back(kLounge.at(x, y1 - h, z));
   }
   trees.push_back(kLounge.at(x1, y1, z));
@@ -135,10 +135,7 @@ void draw_floor_lamp(Canvas& c, Vec2 foot, double k) {
   c.add_glow({foot.x, foot.y - 300 * k}, 340 * k, kLampLight, 0.28);
   c.fill(rect(foot.x - 3 * k, foot.y - 290 * k, foot.x + 3 * k, foot.y), rgb8(40, 34, 26));
   c.fill(ellipse(foot, 34 * k, 8 * k), rgb8(40, 34, 26));
-  c.fill(polygon({{foot.x - 30 * k, foot.y - 360 * k},
-                  {foot.x + 30 * k, foot.y - 360 * k},
-                  {foot.x + 48 * k, foot.y - 290 * k},
-                  {foot.x - 48 * k, foot.y - 290 * k}}),
+  c.fill(trapezoid(foot.x, foot.y - 360 * k, 30 * k, foot.y - 290 * k, 48 * k),
          rgb8(236, 206, 150));
 }
 
@@ -148,10 +145,10 @@ void draw_plant(Canvas& c, Vec2 base, double k, int seed) {
     const double angle = -160 + 140 * i / 10.0 + 12 * (hash01(i, seed, 51) - 0.5);
     const double len = (120 + 70 * hash01(seed, i, 53)) * k;
     const double rad = angle * std::numbers::pi / 180;
-    const Vec2 tip{base.x + std::cos(rad) * len, base.y - 70 * k + std::sin(rad) * len};
-    const Vec2 mid = lerp({base.x, base.y - 70 * k}, tip, 0.5);
-    const Vec2 n{-(tip.y - mid.y) * 0.22, (tip.x - mid.x) * 0.22};
     const Vec2 stalk{base.x, base.y - 70 * k};
+    const Vec2 tip = stalk + Vec2{std::cos(rad), std::sin(rad)} * len;
+    const Vec2 mid = lerp(stalk, tip, 0.5);
+    const Vec2 n{-(tip.y - mid.y) * 0.22, (tip.x - mid.x) * 0.22};
     const Figure leaf = [=](cairo_t* cr) {
       cairo_move_to(cr, stalk.x, stalk.y);
       quad_to(cr, mid + n, tip);
@@ -160,11 +157,7 @@ void draw_plant(Canvas& c, Vec2 base, double k, int seed) {
     };
     c.fill(leaf, i % 2 == 0 ? rgb8(36, 70, 40) : rgb8(48, 88, 50));
   }
-  c.fill(polygon({{base.x - 44 * k, base.y - 90 * k},
-                  {base.x + 44 * k, base.y - 90 * k},
-                  {base.x + 32 * k, base.y},
-                  {base.x - 32 * k, base.y}}),
-         rgb8(140, 70, 44));
+  c.fill(trapezoid(base.x, base.y - 90 * k, 44 * k, base.y, 32 * k), rgb8(140, 70, 44));
 }
 
 }  // namespace
@@ -194,7 +187,7 @@ Canvas draw_lounge() {
   draw_floor_lamp(c, kLounge.at(kRoomWidth - 70, kRoomHeight, 1.5), 1 / 1.5);
   draw_plant(c, {60, 760}, 1.0, 1);
   draw_plant(c, {966, 760}, 1.0, 2);
-  add_vignette(c, 0.5);
+  c.darken_edges(0.5);
   return c;
 }
 

@@ -17,9 +17,8 @@ struct Perspective {
   // Room point seen at canvas position s, if it lies at depth z.
   Vec2 room_point(Vec2 s, double z) const { return vanish + (s - vanish) * z; }
 
-  // Depth of the floor and ceiling seen at a canvas position.
+  // Depth of the floor seen at a canvas position.
   double floor_depth(double sy) const { return (height - vanish.y) / (sy - vanish.y); }
-  double ceiling_depth(double sy) const { return -vanish.y / (sy - vanish.y); }
   // Depth of the wall seen at canvas x: the back wall between its corners, else a side wall.
   double wall_depth(double sx) const {
     if (sx > at(0, 0, back).x && sx < at(width, 0, back).x) {
@@ -35,23 +34,22 @@ struct Perspective {
   Figure ceiling(double x0, double x1, double z0, double z1) const;
 };
 
+// A lamp shade or a pot: a trapezoid centred on x = cx, with the given half widths.
+Figure trapezoid(double cx, double top, double top_half, double bottom, double bottom_half);
+
 // Fills the band between heights y0 and y1 along the left, back and right walls.
 void fill_walls(Canvas& c, const Perspective& room, double y0, double y1, const Paint& paint);
 
 // Deterministic pseudo-random value in [0, 1) for integer coordinates.
 double hash01(int x, int y, int seed);
-// Smooth noise in [0, 1) and a sum of octaves of it.
+// Smooth noise in [0, 1).
 double value_noise(double x, double y, int seed);
-double fractal_noise(double x, double y, int seed, int octaves);
-
-// Averages the shader over four points inside each pixel (for fine patterns).
-Shader supersampled(Shader inner);
 
 // Adds a cone of light from apex pointing at angle `direction` (degrees, 90 = down).
 void add_light_cone(Canvas& canvas, Vec2 apex, double direction, double half_angle, double reach,
                     Rgb colour, double strength);
 
-// Darkens towards the corners.
-void add_vignette(Canvas& canvas, double strength);
+// Averages the shader over four points inside each pixel (for fine patterns).
+Shader supersampled(Shader inner);
 
 }  // namespace resgen

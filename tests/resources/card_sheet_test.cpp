@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "card_font.h"
-#include "card_sheet.h"
+#include "pictures.h"
 #include "pixels.h"
 #include "resources/embedded_resources.h"
 
@@ -149,10 +149,10 @@ TEST(CardSheet, FacesArePairwiseDifferent) {
 
 // The shape of a text as Liberation Sans Bold sets it, in black on white.
 std::vector<double> shape_of_text(const char* text) {
-  static const resgen::FontFile font(OMAHA_FONT_DIR "/LiberationSans-Bold.ttf");
+  static const resgen::FontFace font = resgen::open_font(OMAHA_FONT_DIR "/LiberationSans-Bold.ttf");
   resgen::Canvas canvas(320, 200, resgen::rgb8(255, 255, 255));
   cairo_t* cr = canvas.context();
-  cairo_set_font_face(cr, font.face());
+  cairo_set_font_face(cr, font.get());
   cairo_set_font_size(cr, 120);
   cairo_move_to(cr, 20, 150);
   cairo_set_source_rgb(cr, 0, 0, 0);

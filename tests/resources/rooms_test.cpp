@@ -3,9 +3,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "pictures.h"
 #include "pixels.h"
 #include "resources/embedded_resources.h"
-#include "rooms.h"
 
 namespace {
 

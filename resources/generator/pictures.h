@@ -17,6 +17,13 @@ constexpr int kSheetHeight = 226;
 
 Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font);
 
+// The room pictures; the middle is hidden by the table, so the detail sits around the edges.
+constexpr int kRoomWidth = 1024;
+constexpr int kRoomHeight = 768;
+Canvas draw_club_room();    // warm wood-panelled club room with lamps
+Canvas draw_casino_hall();  // dark blue hall with rows of lights
+Canvas draw_lounge();       // green and brown lounge with tall windows
+
 // Each card is drawn in card coordinates, 0..40 across and 0..56 down, into a context that has
 // been placed on and clipped to the card's cell.
 
@@ -24,8 +31,8 @@ Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font);
 void draw_card_blank(cairo_t* cr);
 
 // A face: code 1..52, rank (code - 1) / 4 from the deuce to the ace, suit (code - 1) % 4 in the
-// order clubs, diamonds, hearts, spades. Ranks and suits are set in the given font.
-void draw_card_face(cairo_t* cr, int code, cairo_font_face_t* font);
+// order clubs, diamonds, hearts, spades. Ranks and suits are set in the context's font.
+void draw_card_face(cairo_t* cr, int code);
 
 // A back in the given main colour with the round emblem in the middle.
 void draw_card_back(cairo_t* cr, Rgb colour);
