@@ -7,22 +7,6 @@
 
 namespace resgen {
 
-Figure Perspective::side_wall(double x, double z0, double z1, double y0, double y1) const {
-  return polygon({at(x, y0, z0), at(x, y0, z1), at(x, y1, z1), at(x, y1, z0)});
-}
-
-Figure Perspective::back_wall(double x0, double y0, double x1, double y1) const {
-  return polygon({at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)});
-}
-
-Figure Perspective::floor(double x0, double x1, double z0, double z1) const {
-  return polygon({at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)});
-}
-
-Figure Perspective::ceiling(double x0, double x1, double z0, double z1) const {
-  return polygon({at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)});
-}
-
 Figure trapezoid(double cx, double top, double top_half, double bottom, double bottom_half) {
   return polygon({{cx - top_half, top},
                   {cx + top_half, top},

@@ -28,10 +28,19 @@ struct Perspective {
   }
 
   // Rectangles lying on the room's surfaces; a side wall stands at room x (0 left, width right).
-  Figure side_wall(double x, double z0, double z1, double y0, double y1) const;
-  Figure back_wall(double x0, double y0, double x1, double y1) const;
-  Figure floor(double x0, double x1, double z0, double z1) const;
-  Figure ceiling(double x0, double x1, double z0, double z1) const;
+  Figure side_wall(double x, double z0, double z1, double y0, double y1) const {
+    return polygon({at(x, y0, z0), at(x, y0, z1), at(x, y1, z1), at(x, y1, z0)});
+  }
+  Figure back_wall(double x0, double y0, double x1, double y1) const {
+    return polygon({at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)});
+  }
+  Figure floor(double x0, double x1, double z0, double z1) const {
+    return polygon(
+        {at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)});
+  }
+  Figure ceiling(double x0, double x1, double z0, double z1) const {
+    return polygon({at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)});
+  }
 };
 
 // A lamp shade or a pot: a trapezoid centred on x = cx, with the given half widths.
