@@ -2,10 +2,18 @@
 
 #include <cstdint>
 #include <span>
-
-#include "decoded_image.h"
+#include <vector>
 
 namespace resources {
+
+// A picture as plain RGB pixels. width and height count real pixels; the picture is meant to be
+// shown at width / density by height / density logical pixels.
+struct DecodedImage {
+  int width = 0;
+  int height = 0;
+  int density = 1;
+  std::vector<std::uint8_t> rgb;  // row-major, 3 bytes per pixel
+};
 
 // Decodes one of the pictures built into the program: 101 is the card sheet (4 rows of 18 cells,
 // drawn at density 2), 102..104 are the room pictures. Each call decodes afresh; nothing is kept.

@@ -1,87 +1,130 @@
-#include "card_drawing.h"
-#include "glyphs.h"
-#include "suits.h"
+#include <algorithm>
+#include <numbers>
+
+#include "pictures.h"
 
 namespace resgen {
 namespace {
 
+const Rgb kEdge = rgb8(120, 120, 128);
+const Rgb kPaper = rgb8(255, 255, 255);
+constexpr double kCorner = 1.6;
+constexpr double kEdgeWidth = 0.7;
+
 const Rgb kRed = rgb8(200, 16, 32);
 const Rgb kBlack = rgb8(20, 20, 26);
 
-// Corner index, in card coordinates.
-constexpr double kIndexLeft = 2.2;
+// Rank texts from the deuce to the ace, and the suit symbols in suit order (UTF-8).
+const char* const kRanks[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+const char* const kSuits[] = {"\u2663", "\u2666", "\u2665", "\u2660"};
+constexpr int kJack = 9;
+constexpr int kAce = 12;
+
+// Corner index: the rank over a small suit, centred on one column, in card coordinates.
+constexpr double kIndexColumn = 6.6;
 constexpr double kIndexTop = 2.6;
 constexpr double kRankHeight = 14.0;
-constexpr double kRankWeight = 2.6;
-constexpr double kTenSqueeze = 0.82;
-constexpr double kTenWeight = 2.2;
-constexpr double kIndexSuitGap = 1.5;
-constexpr double kIndexSuitHeight = 8.0;
+constexpr double kRankMaxWidth = 11.6;  // "10" is narrowed to fit
+constexpr double kRankTail = 1.8;       // how far below the baseline a rank may reach
+constexpr double kIndexSuitGap = 2.0;
+constexpr double kIndexSuitSize = 8.0;
+constexpr double kInkMinLeft = 1.6;  // text keeps clear of the card's edge
 
-// The large symbol in the middle, bigger on aces.
+// The large symbol in the middle, bigger on aces; court cards frame it on a cream panel.
+const Vec2 kCentre{20, 28};
 constexpr double kCentreSuitSize = 16.0;
 constexpr double kAceSuitSize = 18.0;
 constexpr double kCourtSuitSize = 13.0;
-const Vec2 kCentre{20, 28};
-
-// Court cards frame their symbol on a cream panel.
 const Rgb kPanel = rgb8(252, 244, 222);
 const Rgb kPanelEdge = rgb8(196, 156, 72);
 constexpr double kPanelHalfWidth = 9.0;
 constexpr double kPanelHalfHeight = 12.0;
 
-constexpr int kTen = 8;
-constexpr int kJack = 9;
-constexpr int kAce = 12;
-
-void draw_court_panel(Canvas& canvas, const CardFrame& frame) {
-  const double x0 = kCentre.x - kPanelHalfWidth, x1 = kCentre.x + kPanelHalfWidth;
-  const double y0 = kCentre.y - kPanelHalfHeight, y1 = kCentre.y + kPanelHalfHeight;
-  Path edge;
-  edge.add(rounded_rect(x0, y0, x1, y1, 1.5));
-  fill_on_card(canvas, frame, edge, kPanelEdge);
-  Path panel;
-  panel.add(rounded_rect(x0 + 0.6, y0 + 0.6, x1 - 0.6, y1 - 0.6, 1.0));
-  fill_on_card(canvas, frame, panel, kPanel);
+cairo_text_extents_t ink_of(cairo_t* cr, const char* text, double size) {
+  cairo_set_font_size(cr, size);
+  cairo_text_extents_t ink;
+  cairo_text_extents(cr, text, &ink);
+  return ink;
 }
 
-// Rank and small suit for the top-left corner.
-Path corner_index(int rank, Suit suit) {
-  const double squeeze = rank == kTen ? kTenSqueeze : 1.0;
-  const double left = rank == kTen ? kIndexLeft - 1.0 : kIndexLeft;
-  const double weight = rank == kTen ? kTenWeight : kRankWeight;
-  Path index = rank_outline(rank, {left, kIndexTop}, kRankHeight, weight, squeeze);
+// Adds the outline of the text to the path, its ink centred on x = centre_x with its baseline at
+// `baseline`, narrowed to max_width where wider.
+void trace_text(cairo_t* cr, const char* text, double size, double centre_x, double baseline,
+                double max_width) {
+  const cairo_text_extents_t ink = ink_of(cr, text, size);
+  const double squeeze = std::min(1.0, max_width / ink.width);
+  cairo_save(cr);
+  cairo_translate(cr, std::max(centre_x, kInkMinLeft + ink.width * squeeze / 2), baseline);
+  cairo_scale(cr, squeeze, 1);
+  cairo_move_to(cr, -(ink.x_bearing + ink.width / 2), 0);
+  cairo_text_path(cr, text);
+  cairo_restore(cr);
+}
 
-  // The small suit sits under the rank, centred where a one-character rank is centred.
-  const double column = kIndexLeft + rank_width(0, kRankHeight, kRankWeight) / 2;
-  const double top = kIndexTop + kRankHeight + kIndexSuitGap;
-  const double k = kIndexSuitHeight;
-  index.append(transformed(suit_shape(suit),
-                           Affine::translate(column, top + k / 2).after(Affine::scale(k, k))));
-  return index;
+// Adds the suit symbol, its ink fitted into a size x size square centred on `centre`.
+void trace_suit(cairo_t* cr, int suit, Vec2 centre, double size) {
+  const cairo_text_extents_t unit = ink_of(cr, kSuits[suit], 1);
+  const double k = size / std::max(unit.width, unit.height);
+  const double baseline = centre.y - (unit.y_bearing + unit.height / 2) * k;
+  trace_text(cr, kSuits[suit], k, centre.x, baseline, size);
+}
+
+// Fills the rank over its small suit. The tail of the Q is cut short to keep clear of the suit.
+void draw_index(cairo_t* cr, int rank, int suit) {
+  // Every rank is as tall as the digit 8 set at kRankHeight.
+  const cairo_text_extents_t eight = ink_of(cr, "8", 1);
+  const double size = kRankHeight / eight.height;
+  const double baseline = kIndexTop + kRankHeight;
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, 40, baseline + kRankTail);
+  cairo_clip(cr);
+  cairo_new_path(cr);
+  trace_text(cr, kRanks[rank], size, kIndexColumn, baseline, kRankMaxWidth);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  cairo_new_path(cr);
+  trace_suit(cr, suit, {kIndexColumn, baseline + kIndexSuitGap + kIndexSuitSize / 2},
+             kIndexSuitSize);
+  cairo_fill(cr);
 }
 
 }  // namespace
 
-void draw_card_face(Canvas& canvas, const CardFrame& frame, int code) {
-  const int rank = (code - 1) / 4;
-  const Suit suit = static_cast<Suit>((code - 1) % 4);
-  const Rgb ink = (suit == Suit::hearts || suit == Suit::diamonds) ? kRed : kBlack;
+void draw_card_blank(cairo_t* cr) {
+  // A plain edge colour fills the whole cell, so the card reads well on any background.
+  fill(cr, rect(0, 0, 40, 56), kEdge);
+  fill(cr,
+       rounded_rect(kEdgeWidth, kEdgeWidth, 40 - kEdgeWidth, 56 - kEdgeWidth, kCorner - kEdgeWidth),
+       kPaper);
+}
 
+void draw_card_face(cairo_t* cr, int code) {
+  const int rank = (code - 1) / 4;
+  const int suit = (code - 1) % 4;
+  const bool red = suit == 1 || suit == 2;
   const bool court = rank >= kJack && rank < kAce;
 
-  draw_card_blank(canvas, frame);
+  draw_card_blank(cr);
   if (court) {
-    draw_court_panel(canvas, frame);
+    const double x0 = kCentre.x - kPanelHalfWidth, x1 = kCentre.x + kPanelHalfWidth;
+    const double y0 = kCentre.y - kPanelHalfHeight, y1 = kCentre.y + kPanelHalfHeight;
+    fill(cr, rounded_rect(x0, y0, x1, y1, 1.5), kPanelEdge);
+    fill(cr, rounded_rect(x0 + 0.6, y0 + 0.6, x1 - 0.6, y1 - 0.6, 1.0), kPanel);
   }
 
-  Path marks = corner_index(rank, suit);
+  const Rgb ink = red ? kRed : kBlack;
+  cairo_set_source_rgb(cr, ink.r, ink.g, ink.b);
+  draw_index(cr, rank, suit);
   // The same index, turned half round, in the bottom-right corner.
-  marks.append(transformed(marks, Affine::translate(40, 56).after(Affine::scale(-1, -1))));
-  const double k = rank == kAce ? kAceSuitSize : court ? kCourtSuitSize : kCentreSuitSize;
-  marks.append(transformed(suit_shape(suit),
-                           Affine::translate(kCentre.x, kCentre.y).after(Affine::scale(k, k))));
-  fill_on_card(canvas, frame, marks, ink);
+  cairo_save(cr);
+  cairo_translate(cr, 40, 56);
+  cairo_rotate(cr, std::numbers::pi);
+  draw_index(cr, rank, suit);
+  cairo_restore(cr);
+  const double size = rank == kAce ? kAceSuitSize : court ? kCourtSuitSize : kCentreSuitSize;
+  cairo_new_path(cr);
+  trace_suit(cr, suit, kCentre, size);
+  cairo_fill(cr);
 }
 
 }  // namespace resgen

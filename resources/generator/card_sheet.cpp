@@ -1,6 +1,6 @@
-#include "card_sheet.h"
+#include "pictures.h"
 
-#include "card_drawing.h"
+#include "card_font.h"
 
 namespace resgen {
 namespace {
@@ -20,21 +20,36 @@ const BackCell kBacks[] = {
     {55, rgb8(240, 160, 112)},  // peach
 };
 
+// Runs draw with the context in the cell's card coordinates, clipped to the cell.
+template <typename Draw>
+void in_cell(cairo_t* cr, int cell, int density, Draw draw) {
+  cairo_save(cr);
+  cairo_scale(cr, density, density);
+  cairo_translate(cr, (cell % kSheetColumns) * kCellWidth, (cell / kSheetColumns) * kCellHeight);
+  cairo_rectangle(cr, 0, 0, kCellWidth, kCellHeight);
+  cairo_clip(cr);
+  draw();
+  cairo_restore(cr);
+}
+
 }  // namespace
 
-Canvas draw_card_sheet(int density) {
+Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font) {
   Canvas sheet(kSheetWidth * density, kSheetHeight * density, rgb8(255, 255, 255));
-  const auto frame_of = [&](int cell) {
-    const int x = (cell % kSheetColumns) * kCellWidth * density;
-    const int y = (cell / kSheetColumns) * kCellHeight * density;
-    const Affine place = Affine::translate(x, y).after(Affine::scale(density, density));
-    return CardFrame{place, {x, y, x + kCellWidth * density, y + kCellHeight * density}};
-  };
+  const FontFace font = open_font(bold_font);
+  cairo_t* cr = sheet.context();
+  cairo_set_font_face(cr, font.get());
+  // Glyph outlines as designed, the same at every position and turned half round.
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, options);
+  cairo_font_options_destroy(options);
   for (int code = kFirstFace; code <= kLastFace; ++code) {
-    draw_card_face(sheet, frame_of(code), code);
+    in_cell(cr, code, density, [&] { draw_card_face(cr, code); });
   }
   for (const BackCell& back : kBacks) {
-    draw_card_back(sheet, frame_of(back.cell), back.colour);
+    in_cell(cr, back.cell, density, [&] { draw_card_back(cr, back.colour); });
   }
   return sheet;
 }

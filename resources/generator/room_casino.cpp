@@ -6,8 +6,8 @@
 #include <numbers>
 #include <vector>
 
+#include "pictures.h"
 #include "room_tools.h"
-#include "rooms.h"
 
 namespace resgen {
 namespace {
@@ -24,7 +24,7 @@ const Rgb kCyan = rgb8(60, 220, 255);
 const Rgb kMagenta = rgb8(236, 70, 200);
 const Rgb kWarmLight = rgb8(255, 214, 150);
 
-Shader wall_gradient(double z) {
+Paint wall_gradient(double z) {
   return vertical_gradient(kHall.at(0, 0, z).y, kWallTop, kHall.at(0, kRoomHeight, z).y,
                            kWallBottom);
 }
@@ -32,42 +32,35 @@ Shader wall_gradient(double z) {
 void draw_walls(Canvas& c) {
   // Side walls shade with height in room units, so map back to the room first.
   const Shader side = [](double x, double y) {
-    const double z = x < kHall.vanish.x ? kHall.left_depth(x) : kHall.right_depth(x);
-    const double v = kHall.room_point({x, y}, z).y;
+    const double v = kHall.room_point({x, y}, kHall.wall_depth(x)).y;
     return mix(kWallTop, kWallBottom, std::clamp(v / kRoomHeight, 0.0, 1.0));
   };
-  c.fill(shape(kHall.left_wall(1, kHall.back, 0, kRoomHeight)), Paint(side));
-  c.fill(shape(kHall.right_wall(1, kHall.back, 0, kRoomHeight)), Paint(side));
-  c.fill(shape(kHall.back_wall(0, 0, kRoomWidth, kRoomHeight)), Paint(wall_gradient(kHall.back)));
+  c.fill(kHall.side_wall(0, 1, kHall.back, 0, kRoomHeight), Paint(side));
+  c.fill(kHall.side_wall(kRoomWidth, 1, kHall.back, 0, kRoomHeight), Paint(side));
+  c.fill(kHall.back_wall(0, 0, kRoomWidth, kRoomHeight), wall_gradient(kHall.back));
 
   // Pillars with gold bands, and a soft uplight between each pair.
   for (int i = 0; i < 6; ++i) {
     const double z0 = 1.08 + i * 0.4;
     const double z1 = z0 + 0.09;
-    for (const bool left : {true, false}) {
-      const auto quad = [&](double a, double b, double y0, double y1) {
-        return left ? kHall.left_wall(a, b, y0, y1) : kHall.right_wall(a, b, y0, y1);
-      };
+    for (const double x : {0, kRoomWidth}) {
       const double zm = z0 + 0.24;
-      const double x = left ? 0 : kRoomWidth;
       c.add_glow(kHall.at(x, 420, zm), 260 / zm, rgb8(90, 110, 255), 0.16);
-      c.fill(shape(quad(z0, z1, 0, kRoomHeight)), kPillar);
-      c.fill(shape(quad(z0, z1, 60, 74)), kGold);
-      c.fill(shape(quad(z0, z1, kRoomHeight - 120, kRoomHeight - 106)), kGold);
+      c.fill(kHall.side_wall(x, z0, z1, 0, kRoomHeight), kPillar);
+      c.fill(kHall.side_wall(x, z0, z1, 60, 74), kGold);
+      c.fill(kHall.side_wall(x, z0, z1, kRoomHeight - 120, kRoomHeight - 106), kGold);
     }
   }
 }
 
 // Thin glowing neon lines along both side walls and across the back wall.
 void draw_neon(Canvas& c) {
-  for (const bool left : {true, false}) {
-    const double x = left ? 0 : kRoomWidth;
+  for (const double x : {0, kRoomWidth}) {
     for (int i = 0; i < 24; ++i) {
       const double z = 1.0 + i * 0.1;
       c.add_glow(kHall.at(x, kNeonHeight, z), 70 / z, kMagenta, 0.08);
     }
-    c.fill(shape(left ? kHall.left_wall(1, kHall.back, kNeonHeight - 3, kNeonHeight + 3)
-                      : kHall.right_wall(1, kHall.back, kNeonHeight - 3, kNeonHeight + 3)),
+    c.fill(kHall.side_wall(x, 1, kHall.back, kNeonHeight - 3, kNeonHeight + 3),
            rgb8(255, 170, 240));
   }
   const Vec2 a = kHall.at(0, kNeonHeight, kHall.back);
@@ -75,38 +68,36 @@ void draw_neon(Canvas& c) {
   for (int i = 0; i <= 12; ++i) {
     c.add_glow(lerp(a, b, i / 12.0), 40, kCyan, 0.1);
   }
-  c.fill(shape(kHall.back_wall(0, kNeonHeight - 4, kRoomWidth, kNeonHeight + 4)),
-         rgb8(170, 250, 255));
+  c.fill(kHall.back_wall(0, kNeonHeight - 4, kRoomWidth, kNeonHeight + 4), rgb8(170, 250, 255));
 }
 
 void draw_ceiling(Canvas& c) {
-  c.fill(
-      shape(kHall.ceiling(0, kRoomWidth, 1, kHall.back)),
-      Paint(vertical_gradient(0, rgb8(6, 8, 24), kHall.at(0, 0, kHall.back).y, rgb8(16, 20, 52))));
+  c.fill(kHall.ceiling(0, kRoomWidth, 1, kHall.back),
+         vertical_gradient(0, rgb8(6, 8, 24), kHall.at(0, 0, kHall.back).y, rgb8(16, 20, 52)));
   for (int i = 0; i < 12; ++i) {
     const double z = 1.0 + i * 0.2;
-    c.fill(shape(kHall.ceiling(0, kRoomWidth, z, z + 0.025)), rgb8(30, 38, 86));
+    c.fill(kHall.ceiling(0, kRoomWidth, z, z + 0.025), rgb8(30, 38, 86));
   }
   for (int row = 0; row < 11; ++row) {
     const double z = 1.1 + row * 0.2;
     for (const double x : {128.0, 384.0, 640.0, 896.0}) {
       const Vec2 p = kHall.at(x, 0, z);
       c.add_glow(p, 44 / z, kWarmLight, 0.3);
-      c.fill(shape(circle(p, 5 / z)), rgb8(255, 246, 220));
+      c.fill(circle(p, 5 / z), rgb8(255, 246, 220));
     }
   }
 }
 
 void draw_chandelier(Canvas& c) {
   const Vec2 centre{512, 92};
-  c.fill(shape(rect(510, 0, 514, 60)), kGold);
+  c.fill(rect(510, 0, 514, 60), kGold);
   c.add_glow(centre, 240, kWarmLight, 0.3);
-  c.fill(shape(ellipse(centre, 120, 22)), kGold);
-  c.fill(shape(ellipse({512, 88}, 108, 16)), rgb8(70, 56, 30));
+  c.fill(ellipse(centre, 120, 22), kGold);
+  c.fill(ellipse({512, 88}, 108, 16), rgb8(70, 56, 30));
   for (int i = 0; i < 13; ++i) {
     const double x = 412 + i * 200.0 / 12;
     const double y = 108 + 10 * std::sin(i * std::numbers::pi / 12);
-    c.fill(shape(rect(x - 1.5, y - 6, x + 1.5, y + 22)), rgb8(220, 230, 255));
+    c.fill(rect(x - 1.5, y - 6, x + 1.5, y + 22), rgb8(220, 230, 255));
     c.add_glow({x, y + 24}, 14, rgb8(255, 255, 255), 0.6);
   }
 }
@@ -128,29 +119,26 @@ void draw_carpet(Canvas& c) {
     // Light falls off towards the far end of the hall.
     return scaled(base, 0.55 + 0.45 / z);
   };
-  c.fill(shape(kHall.floor(0, kRoomWidth, 1, kHall.back)), Paint(supersampled(carpet)));
+  c.fill(kHall.floor(0, kRoomWidth, 1, kHall.back), Paint(supersampled(carpet)));
 }
 
 // A slot machine standing against a side wall, facing into the hall.
 void draw_slot_machine(Canvas& c, bool left, double z0, double z1, int seed) {
   const double x = left ? 30 : kRoomWidth - 30;
-  const auto quad = [&](double a, double b, double y0, double y1) {
-    return std::vector<Vec2>{kHall.at(x, y0, a), kHall.at(x, y0, b), kHall.at(x, y1, b),
-                             kHall.at(x, y1, a)};
-  };
   const Rgb body = seed % 2 == 0 ? rgb8(92, 20, 44) : rgb8(40, 26, 90);
   const Rgb lamp = seed % 3 == 0 ? kCyan : seed % 3 == 1 ? kMagenta : rgb8(255, 200, 60);
   const double zm = (z0 + z1) / 2;
   c.add_glow(kHall.at(x, 500, zm), 150 / zm, lamp, 0.15);
-  c.fill(shape(quad(z0, z1, 420, kRoomHeight)), body);
-  c.fill(shape(quad(z0 + 0.01, z1 - 0.01, 430, 460)), lamp);
-  c.fill(shape(quad(z0 + 0.015, z1 - 0.015, 490, 580)), rgb8(230, 236, 250));
+  c.fill(kHall.side_wall(x, z0, z1, 420, kRoomHeight), body);
+  c.fill(kHall.side_wall(x, z0 + 0.01, z1 - 0.01, 430, 460), lamp);
+  c.fill(kHall.side_wall(x, z0 + 0.015, z1 - 0.015, 490, 580), rgb8(230, 236, 250));
   for (int reel = 0; reel < 3; ++reel) {
     const double a = z0 + 0.015 + (z1 - z0 - 0.03) * (reel + 0.3) / 3;
     const double b = z0 + 0.015 + (z1 - z0 - 0.03) * (reel + 0.7) / 3;
-    c.fill(shape(quad(a, b, 515, 555)), reel == seed % 3 ? rgb8(200, 30, 40) : rgb8(30, 60, 160));
+    c.fill(kHall.side_wall(x, a, b, 515, 555),
+           reel == seed % 3 ? rgb8(200, 30, 40) : rgb8(30, 60, 160));
   }
-  c.fill(shape(quad(z0 + 0.01, z1 - 0.01, 620, 650)), kGold);
+  c.fill(kHall.side_wall(x, z0 + 0.01, z1 - 0.01, 620, 650), kGold);
 }
 
 }  // namespace
@@ -167,7 +155,7 @@ Canvas draw_casino_hall() {
     draw_slot_machine(c, false, z0, z0 + 0.2, i + 1);
   }
   draw_chandelier(c);
-  add_vignette(c, 0.5);
+  c.darken_edges(0.5);
   return c;
 }
 

@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
+#include "pictures.h"
 #include "room_tools.h"
-#include "rooms.h"
 
 namespace resgen {
 namespace {
@@ -26,32 +26,23 @@ const Rgb kLampLight = rgb8(255, 200, 130);
 
 void draw_shell(Canvas& c) {
   const Shader wall = [](double x, double y) {
-    double z = kLounge.back;
-    if (x < kLounge.at(0, 0, kLounge.back).x) {
-      z = kLounge.left_depth(x);
-    } else if (x > kLounge.at(kRoomWidth, 0, kLounge.back).x) {
-      z = kLounge.right_depth(x);
-    }
+    const double z = kLounge.wall_depth(x);
     const Vec2 r = kLounge.room_point({x, y}, z);
     const double texture = value_noise(r.x / 40 + z * 10, r.y / 200, 21);
     return scaled(mix(kWallDark, kWall, smoothstep(0, 400, r.y)), 0.94 + 0.1 * texture);
   };
-  c.fill(shape(kLounge.left_wall(1, kLounge.back, 0, kDadoTop)), Paint(wall));
-  c.fill(shape(kLounge.right_wall(1, kLounge.back, 0, kDadoTop)), Paint(wall));
-  c.fill(shape(kLounge.back_wall(0, 0, kRoomWidth, kDadoTop)), Paint(wall));
+  fill_walls(c, kLounge, 0, kDadoTop, wall);
 
   for (const auto& [y0, y1, colour] :
        {std::tuple{kDadoTop, 768.0, kWood}, std::tuple{kDadoTop, kDadoTop + 12, kTrim},
         std::tuple{740.0, 768.0, kWoodDark}}) {
-    c.fill(shape(kLounge.left_wall(1, kLounge.back, y0, y1)), colour);
-    c.fill(shape(kLounge.right_wall(1, kLounge.back, y0, y1)), colour);
-    c.fill(shape(kLounge.back_wall(0, y0, kRoomWidth, y1)), colour);
+    fill_walls(c, kLounge, y0, y1, colour);
   }
 
-  c.fill(shape(kLounge.ceiling(0, kRoomWidth, 1, kLounge.back)),
-         Paint(vertical_gradient(0, rgb8(34, 34, 28), kLounge.at(0, 0, kLounge.back).y,
-                                 rgb8(62, 60, 48))));
-  c.fill(shape(kLounge.back_wall(0, 0, kRoomWidth, 14)), kTrim);
+  c.fill(
+      kLounge.ceiling(0, kRoomWidth, 1, kLounge.back),
+      vertical_gradient(0, rgb8(34, 34, 28), kLounge.at(0, 0, kLounge.back).y, rgb8(62, 60, 48)));
+  c.fill(kLounge.back_wall(0, 0, kRoomWidth, 14), kTrim);
 }
 
 void draw_floor(Canvas& c) {
@@ -62,44 +53,40 @@ void draw_floor(Canvas& c) {
     const int plank = static_cast<int>(std::floor(r.x / width));
     const double tone = 0.82 + 0.3 * hash01(plank, 0, 13);
     const double seam = std::abs(r.x / width - std::floor(r.x / width + 0.5)) * width;
-    const double grain = fractal_noise(r.x / 5, z * 6, 17, 2);
+    const double grain = value_noise(r.x / 5, z * 6, 17);
     const Rgb base = scaled(rgb8(92, 60, 34), tone * (0.9 + 0.2 * grain));
     return scaled(base, std::min(1.0, 0.5 + 0.5 * seam / 2.0));
   };
-  c.fill(shape(kLounge.floor(0, kRoomWidth, 1, kLounge.back)), Paint(supersampled(boards)));
-  c.fill(shape(kLounge.floor(120, 904, 1.1, 2.0)), rgb8(52, 74, 50));
-  c.fill(shape(kLounge.floor(150, 874, 1.13, 1.95)), rgb8(66, 90, 60));
+  c.fill(kLounge.floor(0, kRoomWidth, 1, kLounge.back), Paint(supersampled(boards)));
+  c.fill(kLounge.floor(120, 904, 1.1, 2.0), rgb8(52, 74, 50));
+  c.fill(kLounge.floor(150, 874, 1.13, 1.95), rgb8(66, 90, 60));
 }
 
 // A tall window on the back wall: dusk sky, a line of far trees, white frame and bars.
 void draw_window(Canvas& c, double x0, double x1, int seed) {
   const double y0 = 70, y1 = 500;
   const double z = kLounge.back;
-  c.fill(shape(kLounge.back_wall(x0 - 16, y0 - 16, x1 + 16, y1 + 22)), kTrim);
+  c.fill(kLounge.back_wall(x0 - 16, y0 - 16, x1 + 16, y1 + 22), kTrim);
   const Vec2 top = kLounge.at(x0, y0, z);
   const Vec2 bottom = kLounge.at(x1, y1, z);
-  const Shader sky = [top, bottom](double, double y) {
-    const double t = (y - top.y) / (bottom.y - top.y);
-    if (t < 0.6) {
-      return mix(rgb8(24, 34, 70), rgb8(84, 80, 110), t / 0.6);
-    }
-    return mix(rgb8(84, 80, 110), rgb8(200, 130, 90), (t - 0.6) / 0.4);
-  };
-  c.fill(shape(kLounge.back_wall(x0, y0, x1, y1)), Paint(sky));
+  const Paint sky =
+      Paint::linear({0, top.y}, {0, bottom.y},
+                    {{0, rgb8(24, 34, 70)}, {0.6, rgb8(84, 80, 110)}, {1, rgb8(200, 130, 90)}});
+  c.fill(kLounge.back_wall(x0, y0, x1, y1), sky);
   std::vector<Vec2> trees;
   for (int i = 0; i <= 40; ++i) {
     const double x = x0 + (x1 - x0) * i / 40;
-    const double h = 40 + 40 * fractal_noise(i * 0.35, seed, 31, 2) + 8 * std::sin(i * 1.7);
+    const double h = 40 + 40 * value_noise(i * 0.35, seed, 31) + 8 * std::sin(i * 1.7);
     trees.push_back(kLounge.at(x, y1 - h, z));
   }
   trees.push_back(kLounge.at(x1, y1, z));
   trees.push_back(kLounge.at(x0, y1, z));
-  c.fill(shape(trees), rgb8(22, 30, 26));
+  c.fill(polygon(trees), rgb8(22, 30, 26));
   // Glazing bars.
   const double mid = (x0 + x1) / 2;
-  c.fill(shape(kLounge.back_wall(mid - 4, y0, mid + 4, y1)), kTrim);
+  c.fill(kLounge.back_wall(mid - 4, y0, mid + 4, y1), kTrim);
   for (const double y : {y0 + (y1 - y0) / 3, y0 + 2 * (y1 - y0) / 3}) {
-    c.fill(shape(kLounge.back_wall(x0, y - 4, x1, y + 4)), kTrim);
+    c.fill(kLounge.back_wall(x0, y - 4, x1, y + 4), kTrim);
   }
 }
 
@@ -112,14 +99,14 @@ void draw_curtain(Canvas& c, double x0, double x1) {
     const double t = (x - a.x) / width;
     return scaled(kCurtain, 0.7 + 0.3 * std::pow(std::sin(t * std::numbers::pi * 5), 2));
   };
-  c.fill(shape(kLounge.back_wall(x0, 40, x1, 540)), Paint(folds));
-  c.fill(shape(kLounge.back_wall(x0 - 6, 30, x1 + 6, 44)), kWoodDark);
+  c.fill(kLounge.back_wall(x0, 40, x1, 540), Paint(folds));
+  c.fill(kLounge.back_wall(x0 - 6, 30, x1 + 6, 44), kWoodDark);
 }
 
 // Bookshelves against the left wall: a dark frame, shelves and rows of book spines.
 void draw_bookshelves(Canvas& c) {
   const double z0 = 1.08, z1 = 1.9;
-  c.fill(shape(kLounge.left_wall(z0, z1, 80, kRoomHeight)), kWoodDark);
+  c.fill(kLounge.side_wall(0, z0, z1, 80, kRoomHeight), kWoodDark);
   const Rgb spines[] = {rgb8(110, 34, 30), rgb8(40, 70, 50), rgb8(130, 100, 50),
                         rgb8(36, 46, 90),  rgb8(90, 60, 40), rgb8(140, 130, 110),
                         rgb8(70, 30, 60),  rgb8(60, 90, 100)};
@@ -133,25 +120,22 @@ void draw_bookshelves(Canvas& c) {
       const double top = y0 + 6 + 26 * hash01(book, shelf, 43);
       const double zb = std::min(z + thick, z1 - 0.02);
       const Rgb colour = spines[static_cast<int>(hash01(book, shelf, 47) * 8)];
-      c.fill(shape(kLounge.left_wall(z, zb, top, y1)), colour);
+      c.fill(kLounge.side_wall(0, z, zb, top, y1), colour);
       z = zb + 0.002;
       ++book;
     }
-    c.fill(shape(kLounge.left_wall(z0, z1, y1, y1 + 14)), kWood);
+    c.fill(kLounge.side_wall(0, z0, z1, y1, y1 + 14), kWood);
   }
-  c.fill(shape(kLounge.left_wall(z0, z0 + 0.02, 80, kRoomHeight)), kWood);
-  c.fill(shape(kLounge.left_wall(z1 - 0.02, z1, 80, kRoomHeight)), kWood);
-  c.fill(shape(kLounge.left_wall(z0, z1, 80, 100)), kWood);
+  c.fill(kLounge.side_wall(0, z0, z0 + 0.02, 80, kRoomHeight), kWood);
+  c.fill(kLounge.side_wall(0, z1 - 0.02, z1, 80, kRoomHeight), kWood);
+  c.fill(kLounge.side_wall(0, z0, z1, 80, 100), kWood);
 }
 
 void draw_floor_lamp(Canvas& c, Vec2 foot, double k) {
   c.add_glow({foot.x, foot.y - 300 * k}, 340 * k, kLampLight, 0.28);
-  c.fill(shape(rect(foot.x - 3 * k, foot.y - 290 * k, foot.x + 3 * k, foot.y)), rgb8(40, 34, 26));
-  c.fill(shape(ellipse(foot, 34 * k, 8 * k)), rgb8(40, 34, 26));
-  c.fill(shape({{foot.x - 30 * k, foot.y - 360 * k},
-                {foot.x + 30 * k, foot.y - 360 * k},
-                {foot.x + 48 * k, foot.y - 290 * k},
-                {foot.x - 48 * k, foot.y - 290 * k}}),
+  c.fill(rect(foot.x - 3 * k, foot.y - 290 * k, foot.x + 3 * k, foot.y), rgb8(40, 34, 26));
+  c.fill(ellipse(foot, 34 * k, 8 * k), rgb8(40, 34, 26));
+  c.fill(trapezoid(foot.x, foot.y - 360 * k, 30 * k, foot.y - 290 * k, 48 * k),
          rgb8(236, 206, 150));
 }
 
@@ -161,20 +145,19 @@ void draw_plant(Canvas& c, Vec2 base, double k, int seed) {
     const double angle = -160 + 140 * i / 10.0 + 12 * (hash01(i, seed, 51) - 0.5);
     const double len = (120 + 70 * hash01(seed, i, 53)) * k;
     const double rad = angle * std::numbers::pi / 180;
-    const Vec2 tip{base.x + std::cos(rad) * len, base.y - 70 * k + std::sin(rad) * len};
-    const Vec2 mid = lerp({base.x, base.y - 70 * k}, tip, 0.5);
+    const Vec2 stalk{base.x, base.y - 70 * k};
+    const Vec2 tip = stalk + Vec2{std::cos(rad), std::sin(rad)} * len;
+    const Vec2 mid = lerp(stalk, tip, 0.5);
     const Vec2 n{-(tip.y - mid.y) * 0.22, (tip.x - mid.x) * 0.22};
-    Polyline leaf;
-    leaf.move_to({base.x, base.y - 70 * k});
-    leaf.quad_to(mid + n, tip);
-    leaf.quad_to(mid - n, {base.x, base.y - 70 * k});
-    c.fill(shape(leaf.points()), i % 2 == 0 ? rgb8(36, 70, 40) : rgb8(48, 88, 50));
+    const Figure leaf = [=](cairo_t* cr) {
+      cairo_move_to(cr, stalk.x, stalk.y);
+      quad_to(cr, mid + n, tip);
+      quad_to(cr, mid - n, stalk);
+      cairo_close_path(cr);
+    };
+    c.fill(leaf, i % 2 == 0 ? rgb8(36, 70, 40) : rgb8(48, 88, 50));
   }
-  c.fill(shape({{base.x - 44 * k, base.y - 90 * k},
-                {base.x + 44 * k, base.y - 90 * k},
-                {base.x + 32 * k, base.y},
-                {base.x - 32 * k, base.y}}),
-         rgb8(140, 70, 44));
+  c.fill(trapezoid(base.x, base.y - 90 * k, 44 * k, base.y, 32 * k), rgb8(140, 70, 44));
 }
 
 }  // namespace
@@ -190,21 +173,21 @@ Canvas draw_lounge() {
   }
   draw_bookshelves(c);
   // A framed picture on the right wall.
-  c.fill(shape(kLounge.right_wall(1.3, 1.8, 150, 400)), kTrim);
-  c.fill(shape(kLounge.right_wall(1.33, 1.77, 164, 386)),
-         Paint(vertical_gradient(120, rgb8(60, 80, 90), 420, rgb8(120, 90, 60))));
-  c.fill(shape({kLounge.at(kRoomWidth, 300, 1.33), kLounge.at(kRoomWidth, 250, 1.55),
-                kLounge.at(kRoomWidth, 290, 1.77), kLounge.at(kRoomWidth, 386, 1.77),
-                kLounge.at(kRoomWidth, 386, 1.33)}),
+  c.fill(kLounge.side_wall(kRoomWidth, 1.3, 1.8, 150, 400), kTrim);
+  c.fill(kLounge.side_wall(kRoomWidth, 1.33, 1.77, 164, 386),
+         vertical_gradient(120, rgb8(60, 80, 90), 420, rgb8(120, 90, 60)));
+  c.fill(polygon({kLounge.at(kRoomWidth, 300, 1.33), kLounge.at(kRoomWidth, 250, 1.55),
+                  kLounge.at(kRoomWidth, 290, 1.77), kLounge.at(kRoomWidth, 386, 1.77),
+                  kLounge.at(kRoomWidth, 386, 1.33)}),
          rgb8(50, 62, 40));
   // A round ceiling light.
   const Vec2 light = kLounge.at(512, 0, 1.5);
   c.add_glow(light, 260, kLampLight, 0.12);
-  c.fill(shape(ellipse(light, 60, 10)), rgb8(230, 214, 170));
+  c.fill(ellipse(light, 60, 10), rgb8(230, 214, 170));
   draw_floor_lamp(c, kLounge.at(kRoomWidth - 70, kRoomHeight, 1.5), 1 / 1.5);
   draw_plant(c, {60, 760}, 1.0, 1);
   draw_plant(c, {966, 760}, 1.0, 2);
-  add_vignette(c, 0.5);
+  c.darken_edges(0.5);
   return c;
 }
 

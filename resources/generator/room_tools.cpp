@@ -7,30 +7,17 @@
 
 namespace resgen {
 
-std::vector<Vec2> Perspective::left_wall(double z0, double z1, double y0, double y1) const {
-  return {at(0, y0, z0), at(0, y0, z1), at(0, y1, z1), at(0, y1, z0)};
+Figure trapezoid(double cx, double top, double top_half, double bottom, double bottom_half) {
+  return polygon({{cx - top_half, top},
+                  {cx + top_half, top},
+                  {cx + bottom_half, bottom},
+                  {cx - bottom_half, bottom}});
 }
 
-std::vector<Vec2> Perspective::right_wall(double z0, double z1, double y0, double y1) const {
-  return {at(width, y0, z0), at(width, y0, z1), at(width, y1, z1), at(width, y1, z0)};
-}
-
-std::vector<Vec2> Perspective::back_wall(double x0, double y0, double x1, double y1) const {
-  return {at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)};
-}
-
-std::vector<Vec2> Perspective::floor(double x0, double x1, double z0, double z1) const {
-  return {at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)};
-}
-
-std::vector<Vec2> Perspective::ceiling(double x0, double x1, double z0, double z1) const {
-  return {at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)};
-}
-
-Path shape(std::vector<Vec2> outline) {
-  Path p;
-  p.add(std::move(outline));
-  return p;
+void fill_walls(Canvas& c, const Perspective& room, double y0, double y1, const Paint& paint) {
+  c.fill(room.side_wall(0, 1, room.back, y0, y1), paint);
+  c.fill(room.side_wall(room.width, 1, room.back, y0, y1), paint);
+  c.fill(room.back_wall(0, y0, room.width, y1), paint);
 }
 
 double hash01(int x, int y, int seed) {
@@ -58,26 +45,6 @@ double value_noise(double x, double y, int seed) {
   return top + (bottom - top) * ty;
 }
 
-double fractal_noise(double x, double y, int seed, int octaves) {
-  double sum = 0;
-  double amplitude = 0.5;
-  double total = 0;
-  for (int i = 0; i < octaves; ++i) {
-    sum += value_noise(x, y, seed + i) * amplitude;
-    total += amplitude;
-    x *= 2;
-    y *= 2;
-    amplitude /= 2;
-  }
-  return sum / total;
-}
-
-Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom) {
-  return [=](double, double y) {
-    return mix(top, bottom, std::clamp((y - y0) / (y1 - y0), 0.0, 1.0));
-  };
-}
-
 Shader supersampled(Shader inner) {
   return [inner = std::move(inner)](double x, double y) {
     Rgb sum;
@@ -96,29 +63,20 @@ void add_light_cone(Canvas& canvas, Vec2 apex, double direction, double half_ang
   const double dir = direction * std::numbers::pi / 180;
   const double half = half_angle * std::numbers::pi / 180;
   const Vec2 axis{std::cos(dir), std::sin(dir)};
-  canvas.apply([&](int x, int y, Rgb old) {
-    const Vec2 d = Vec2{x + 0.5, y + 0.5} - apex;
+  const Figure sector = [=](cairo_t* cr) {
+    cairo_move_to(cr, apex.x, apex.y);
+    cairo_arc(cr, apex.x, apex.y, reach / std::cos(half), dir - half, dir + half);
+    cairo_close_path(cr);
+  };
+  canvas.add_light(sector, [=](double x, double y) {
+    const Vec2 d = Vec2{x, y} - apex;
     const double along = d.x * axis.x + d.y * axis.y;
     if (along <= 0 || along >= reach) {
-      return old;
+      return Rgb{};
     }
-    const double across = std::abs(d.x * axis.y - d.y * axis.x);
-    const double angle = std::atan2(across, along);
+    const double angle = std::atan2(std::abs(d.x * axis.y - d.y * axis.x), along);
     const double edge = 1 - smoothstep(half * 0.55, half, angle);
-    const double fade = std::pow(1 - along / reach, 1.6);
-    const double f = edge * fade * strength;
-    return Rgb{old.r + colour.r * f, old.g + colour.g * f, old.b + colour.b * f};
-  });
-}
-
-void add_vignette(Canvas& canvas, double strength) {
-  const double cx = canvas.width() / 2.0;
-  const double cy = canvas.height() / 2.0;
-  canvas.apply([&](int x, int y, Rgb old) {
-    const double dx = (x + 0.5 - cx) / cx;
-    const double dy = (y + 0.5 - cy) / cy;
-    const double d = std::min(1.0, (dx * dx + dy * dy) / 2);
-    return scaled(old, 1 - strength * d * d);
+    return scaled(colour, edge * std::pow(1 - along / reach, 1.6) * strength);
   });
 }
 

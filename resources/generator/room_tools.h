@@ -1,8 +1,6 @@
 #pragma once
 
-#include <vector>
-
-#include "raster.h"
+#include "canvas.h"
 
 namespace resgen {
 
@@ -19,38 +17,48 @@ struct Perspective {
   // Room point seen at canvas position s, if it lies at depth z.
   Vec2 room_point(Vec2 s, double z) const { return vanish + (s - vanish) * z; }
 
-  // Depth of the floor, ceiling and side walls seen at a canvas position.
+  // Depth of the floor seen at a canvas position.
   double floor_depth(double sy) const { return (height - vanish.y) / (sy - vanish.y); }
-  double ceiling_depth(double sy) const { return -vanish.y / (sy - vanish.y); }
-  double left_depth(double sx) const { return -vanish.x / (sx - vanish.x); }
-  double right_depth(double sx) const { return (width - vanish.x) / (sx - vanish.x); }
+  // Depth of the wall seen at canvas x: the back wall between its corners, else a side wall.
+  double wall_depth(double sx) const {
+    if (sx > at(0, 0, back).x && sx < at(width, 0, back).x) {
+      return back;
+    }
+    return ((sx < vanish.x ? 0 : width) - vanish.x) / (sx - vanish.x);
+  }
 
-  // Outlines of rectangles lying on the room's surfaces.
-  std::vector<Vec2> left_wall(double z0, double z1, double y0, double y1) const;
-  std::vector<Vec2> right_wall(double z0, double z1, double y0, double y1) const;
-  std::vector<Vec2> back_wall(double x0, double y0, double x1, double y1) const;
-  std::vector<Vec2> floor(double x0, double x1, double z0, double z1) const;
-  std::vector<Vec2> ceiling(double x0, double x1, double z0, double z1) const;
+  // Rectangles lying on the room's surfaces; a side wall stands at room x (0 left, width right).
+  Figure side_wall(double x, double z0, double z1, double y0, double y1) const {
+    return polygon({at(x, y0, z0), at(x, y0, z1), at(x, y1, z1), at(x, y1, z0)});
+  }
+  Figure back_wall(double x0, double y0, double x1, double y1) const {
+    return polygon({at(x0, y0, back), at(x1, y0, back), at(x1, y1, back), at(x0, y1, back)});
+  }
+  Figure floor(double x0, double x1, double z0, double z1) const {
+    return polygon(
+        {at(x0, height, z0), at(x1, height, z0), at(x1, height, z1), at(x0, height, z1)});
+  }
+  Figure ceiling(double x0, double x1, double z0, double z1) const {
+    return polygon({at(x0, 0, z0), at(x1, 0, z0), at(x1, 0, z1), at(x0, 0, z1)});
+  }
 };
 
-// A path made of one outline.
-Path shape(std::vector<Vec2> outline);
+// A lamp shade or a pot: a trapezoid centred on x = cx, with the given half widths.
+Figure trapezoid(double cx, double top, double top_half, double bottom, double bottom_half);
+
+// Fills the band between heights y0 and y1 along the left, back and right walls.
+void fill_walls(Canvas& c, const Perspective& room, double y0, double y1, const Paint& paint);
 
 // Deterministic pseudo-random value in [0, 1) for integer coordinates.
 double hash01(int x, int y, int seed);
-// Smooth noise in [0, 1) and a sum of octaves of it.
+// Smooth noise in [0, 1).
 double value_noise(double x, double y, int seed);
-double fractal_noise(double x, double y, int seed, int octaves);
-
-Shader vertical_gradient(double y0, Rgb top, double y1, Rgb bottom);
-// Averages the shader over four points inside each pixel (for fine patterns).
-Shader supersampled(Shader inner);
 
 // Adds a cone of light from apex pointing at angle `direction` (degrees, 90 = down).
 void add_light_cone(Canvas& canvas, Vec2 apex, double direction, double half_angle, double reach,
                     Rgb colour, double strength);
 
-// Darkens towards the corners.
-void add_vignette(Canvas& canvas, double strength);
+// Averages the shader over four points inside each pixel (for fine patterns).
+Shader supersampled(Shader inner);
 
 }  // namespace resgen

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "card_font.h"
+#include "pictures.h"
 #include "pixels.h"
 #include "resources/embedded_resources.h"
 
@@ -46,7 +49,15 @@ bool red_suit(int code) {
   return suit_of(code) == 1 || suit_of(code) == 2;
 }
 
-TEST(CardSheet, IsDrawnAtTripleDensity) {
+TEST(CardSheet, ThePictureHoldsExactlyThePixelsDrawn) {
+  const resgen::Canvas drawn =
+      resgen::draw_card_sheet(2, OMAHA_FONT_DIR "/LiberationSans-Bold.ttf");
+  ASSERT_EQ(drawn.width(), sheet().width);
+  ASSERT_EQ(drawn.height(), sheet().height);
+  EXPECT_TRUE(drawn.to_rgb8() == sheet().rgb);
+}
+
+TEST(CardSheet, IsDrawnAtDoubleDensity) {
   EXPECT_EQ(sheet().density, 2);
   EXPECT_EQ(sheet().width, 1444);
   EXPECT_EQ(sheet().height, 452);
@@ -133,6 +144,58 @@ TEST(CardSheet, FacesArePairwiseDifferent) {
       EXPECT_GT(resources_test::luminance_distance(sheet(), cell(a), sheet(), cell(b)), 1.0)
           << "cards " << a << " and " << b;
     }
+  }
+}
+
+// The shape of a text as Liberation Sans Bold sets it, in black on white.
+std::vector<double> shape_of_text(const char* text) {
+  static const resgen::FontFace font = resgen::open_font(OMAHA_FONT_DIR "/LiberationSans-Bold.ttf");
+  resgen::Canvas canvas(320, 200, resgen::rgb8(255, 255, 255));
+  cairo_t* cr = canvas.context();
+  cairo_set_font_face(cr, font.get());
+  cairo_set_font_size(cr, 120);
+  cairo_move_to(cr, 20, 150);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_show_text(cr, text);
+  const DecodedImage image{canvas.width(), canvas.height(), 1, canvas.to_rgb8()};
+  return resources_test::ink_shape(image, {0, 0, image.width, image.height}, dark, 6, 8);
+}
+
+// Index of the reference shape nearest to `shape`.
+int nearest(const std::vector<double>& shape, const std::vector<std::vector<double>>& references) {
+  int best = 0;
+  for (int i = 1; i < static_cast<int>(references.size()); ++i) {
+    if (resources_test::shape_distance(shape, references[i]) <
+        resources_test::shape_distance(shape, references[best])) {
+      best = i;
+    }
+  }
+  return best;
+}
+
+// Read as a player reads a card: the ink of the corner index, above its small suit, and the large
+// symbol in the middle, in the card's suit colour, look most like its own rank and suit.
+TEST(CardSheet, EachFaceShowsItsRankAndSuit) {
+  std::vector<std::vector<double>> ranks;
+  for (const char* rank : {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"}) {
+    ranks.push_back(shape_of_text(rank));
+  }
+  std::vector<std::vector<double>> suits;
+  for (const char* suit : {"\u2663", "\u2666", "\u2665", "\u2660"}) {  // clubs .. spades
+    suits.push_back(shape_of_text(suit));
+  }
+  const int d = sheet().density;
+  for (int code = 1; code <= 52; ++code) {
+    SCOPED_TRACE("card " + std::to_string(code));
+    const Area c = cell(code);
+    const auto ink = [&](Rgb colour) { return red_suit(code) ? red(colour) : dark(colour); };
+    const auto rank = resources_test::ink_shape(sheet(), {c.x0, c.y0, 14 * d, 18 * d}, ink, 6, 8);
+    ASSERT_FALSE(rank.empty());
+    EXPECT_EQ(nearest(rank, ranks), (code - 1) / 4);
+    const Area middle{c.x0 + 11 * d, c.y0 + 19 * d, 18 * d, 18 * d};
+    const auto suit = resources_test::ink_shape(sheet(), middle, ink, 6, 8);
+    ASSERT_FALSE(suit.empty());
+    EXPECT_EQ(nearest(suit, suits), suit_of(code));
   }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
-#include "resources/decoded_image.h"
+#include "resources/embedded_resources.h"
 
 namespace resources_test {
 
@@ -93,6 +95,49 @@ inline double luminance_distance(const resources::DecodedImage& a, Area area_a,
     }
   }
   return sum / (area_a.width * area_a.height);
+}
+
+// The shape of the ink in an area, independent of its size and place: the bounding box of the
+// pixels for which is_ink holds, cut into a w x h grid, as the ink share of each grid cell.
+// Empty when the area holds no ink.
+template <typename Pred>
+std::vector<double> ink_shape(const resources::DecodedImage& image, Area a, Pred is_ink, int w,
+                              int h) {
+  Area box{a.x0 + a.width, a.y0 + a.height, 0, 0};
+  int x1 = a.x0, y1 = a.y0;
+  for_each_pixel(image, a, [&](int x, int y, Rgb c) {
+    if (is_ink(c)) {
+      box.x0 = std::min(box.x0, x);
+      box.y0 = std::min(box.y0, y);
+      x1 = std::max(x1, x + 1);
+      y1 = std::max(y1, y + 1);
+    }
+  });
+  if (x1 <= box.x0 || y1 <= box.y0) {
+    return {};
+  }
+  box.width = x1 - box.x0;
+  box.height = y1 - box.y0;
+  std::vector<double> grid(static_cast<std::size_t>(w) * h, 0.0);
+  for_each_pixel(image, box, [&](int x, int y, Rgb c) {
+    const std::size_t cell = static_cast<std::size_t>((y - box.y0) * h / box.height) * w +
+                             static_cast<std::size_t>((x - box.x0) * w / box.width);
+    grid[cell] += is_ink(c) ? 1.0 : 0.0;
+  });
+  const double per_cell = static_cast<double>(box.width) * box.height / (w * h);
+  for (double& g : grid) {
+    g /= per_cell;
+  }
+  return grid;
+}
+
+// Sum of squared differences between two ink shapes of the same grid.
+inline double shape_distance(const std::vector<double>& a, const std::vector<double>& b) {
+  double sum = 0;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    sum += (a[i] - b[i]) * (a[i] - b[i]);
+  }
+  return sum;
 }
 
 }  // namespace resources_test

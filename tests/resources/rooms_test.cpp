@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "pictures.h"
 #include "pixels.h"
 #include "resources/embedded_resources.h"
 
@@ -22,6 +23,20 @@ const DecodedImage& room(int id) {
 
 Area whole(const DecodedImage& image) {
   return {0, 0, image.width, image.height};
+}
+
+TEST(Rooms, ThePicturesHoldExactlyThePixelsDrawn) {
+  const struct {
+    int id;
+    resgen::Canvas (*draw)();
+  } rooms[] = {
+      {102, resgen::draw_club_room}, {103, resgen::draw_casino_hall}, {104, resgen::draw_lounge}};
+  for (const auto& [id, draw] : rooms) {
+    const resgen::Canvas drawn = draw();
+    ASSERT_EQ(drawn.width(), room(id).width) << id;
+    ASSERT_EQ(drawn.height(), room(id).height) << id;
+    EXPECT_TRUE(drawn.to_rgb8() == room(id).rgb) << id;
+  }
 }
 
 TEST(Rooms, AreFullSizePictures) {
