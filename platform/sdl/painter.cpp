@@ -117,23 +117,22 @@ void Painter::shape(const ShapeStyle& style, int x, int y) {
     return;
   const RenderCaches::ShapeKey key{style.kind,   style.width, style.height,       style.border,
                                    style.filled, style.fill,  style.border_colour};
-  SDL_Texture* texture = nullptr;
-  if (TextureHandle* found = caches_.shapes.find(key)) {
-    texture = found->get();
-  } else {
-    std::vector<std::uint32_t> pixels = rasterize_shape(style);
-    SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
-        pixels.data(), style.width, style.height, 32, style.width * 4, SDL_PIXELFORMAT_ARGB8888));
-    if (!surface)
-      return;
-    TextureHandle made(SDL_CreateTextureFromSurface(renderer_, surface.get()));
-    if (!made)
-      return;
-    SDL_SetTextureBlendMode(made.get(), SDL_BLENDMODE_BLEND);
-    texture = caches_.shapes.insert(key, std::move(made)).get();
+  const std::vector<ColourRuns>* runs = caches_.shapes.find(key);
+  if (runs == nullptr)
+    runs = &caches_.shapes.insert(key, shape_runs(style));
+  std::vector<SDL_Rect> rects;
+  for (const ColourRuns& colour : *runs) {
+    // Edge pixels are partly covered: they are blended onto what lies below.
+    const bool opaque = colour.argb >> 24 == 0xFF;
+    SDL_SetRenderDrawBlendMode(renderer_, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    rects.clear();
+    for (const PixelRun& run : colour.runs)
+      rects.push_back(SDL_Rect{x + run.x, y + run.y, run.length, 1});
+    SDL_SetRenderDrawColor(renderer_, (colour.argb >> 16) & 0xFF, (colour.argb >> 8) & 0xFF,
+                           colour.argb & 0xFF, colour.argb >> 24);
+    SDL_RenderFillRects(renderer_, rects.data(), static_cast<int>(rects.size()));
   }
-  const SDL_Rect dest{x, y, style.width, style.height};
-  SDL_RenderCopy(renderer_, texture, nullptr, &dest);
+  SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
 }
 
 Font Painter::font(double points, bool bold) {

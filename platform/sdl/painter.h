@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/colour.h"
@@ -50,12 +51,12 @@ class RenderCaches {
 
   PictureTextures pictures;
   UsageCache<TextKey, TextTexture> texts;
-  UsageCache<ShapeKey, TextureHandle> shapes;
+  UsageCache<ShapeKey, std::vector<ColourRuns>> shapes;
   UsageCache<LayoutKey, FittedText> layouts;
 
   void sweep();  // drops what the last frame did not use
   // The number of textures kept.
-  std::size_t size() const { return pictures.size() + texts.size() + shapes.size(); }
+  std::size_t size() const { return pictures.size() + texts.size(); }
 };
 
 // A face at the size it is drawn.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <map>
 
 namespace platform::sdl {
 
@@ -127,6 +128,29 @@ std::vector<std::uint32_t> rasterize_shape(const ShapeStyle& style) {
     }
   }
   return pixels;
+}
+
+std::vector<ColourRuns> shape_runs(const ShapeStyle& style) {
+  const std::vector<std::uint32_t> pixels = rasterize_shape(style);
+  const int w = std::max(0, style.width);
+  const int h = std::max(0, style.height);
+  std::map<std::uint32_t, std::vector<PixelRun>> by_colour;
+  for (int y = 0; y < h; ++y) {
+    const std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * w;
+    for (int x = 0; x < w;) {
+      int end = x + 1;
+      while (end < w && row[end] == row[x])
+        ++end;
+      if (row[x] >> 24 != 0)
+        by_colour[row[x]].push_back(PixelRun{x, y, end - x});
+      x = end;
+    }
+  }
+  std::vector<ColourRuns> runs;
+  runs.reserve(by_colour.size());
+  for (auto& [argb, colour_runs] : by_colour)
+    runs.push_back(ColourRuns{argb, std::move(colour_runs)});
+  return runs;
 }
 
 }  // namespace platform::sdl

@@ -24,4 +24,18 @@ struct ShapeStyle {
 // sits in the middle; a rounded rectangle's corners have a radius of a sixth of the shorter side.
 std::vector<std::uint32_t> rasterize_shape(const ShapeStyle& style);
 
+// The same pixels gathered by colour: for each 0xAARRGGBB value, the runs of pixels in a row
+// that have it (transparent pixels left out). Drawn as thin rectangles, a shape as large as the
+// table top needs no picture of its own in memory.
+struct PixelRun {
+  int x;
+  int y;
+  int length;
+};
+struct ColourRuns {
+  std::uint32_t argb;
+  std::vector<PixelRun> runs;
+};
+std::vector<ColourRuns> shape_runs(const ShapeStyle& style);
+
 }  // namespace platform::sdl
