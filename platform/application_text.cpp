@@ -47,7 +47,7 @@ void Application::paste_text(Form& form, std::string_view utf8) {
     for (std::size_t at = 0, taken = 0; at < utf8.size() && taken < room;) {
       const CodePoint character = decode_utf8(utf8, at);
       if (character.value >= 32 && character.value != 127) {
-        line.append(utf8, at, character.length);
+        line += encode_utf8(character.value);
         ++taken;
       }
       at += character.length;
@@ -98,40 +98,21 @@ void Application::press_control_key(Form& form, int key_ascii) {
 void Application::edit_text(Control& box, int key_code) {
   std::string text = box.text();
   std::size_t caret = std::min(box.caret(), text.size());
-  auto is_continuation = [&](std::size_t i) {
-    return i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-  };
-  auto previous = [&](std::size_t i) {
-    if (i == 0)
-      return i;
-    do
-      --i;
-    while (i > 0 && is_continuation(i));
-    return i;
-  };
-  auto following = [&](std::size_t i) {
-    if (i >= text.size())
-      return text.size();
-    do
-      ++i;
-    while (is_continuation(i));
-    return i;
-  };
   switch (key_code) {
     case kKeyBackspace: {
-      const std::size_t from = previous(caret);
+      const std::size_t from = previous_code_point(text, caret);
       text.erase(from, caret - from);
       caret = from;
       break;
     }
     case kKeyDelete:
-      text.erase(caret, following(caret) - caret);
+      text.erase(caret, next_code_point(text, caret) - caret);
       break;
     case kKeyLeft:
-      caret = previous(caret);
+      caret = previous_code_point(text, caret);
       break;
     case kKeyRight:
-      caret = following(caret);
+      caret = next_code_point(text, caret);
       break;
     case kKeyHome:
       caret = 0;

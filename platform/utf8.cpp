@@ -1,5 +1,7 @@
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -64,9 +66,28 @@ std::string encode_utf8(char32_t value) {
   return bytes;
 }
 
+std::size_t next_code_point(std::string_view text, std::size_t at) {
+  if (at >= text.size())
+    return text.size();
+  do
+    ++at;
+  while (at < text.size() && is_continuation(static_cast<unsigned char>(text[at])));
+  return at;
+}
+
+std::size_t previous_code_point(std::string_view text, std::size_t at) {
+  at = std::min(at, text.size());
+  if (at == 0)
+    return 0;
+  do
+    --at;
+  while (at > 0 && is_continuation(static_cast<unsigned char>(text[at])));
+  return at;
+}
+
 std::size_t count_code_points(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); at += decode_utf8(text, at).length)
+  for (std::size_t at = 0; at < text.size(); at = next_code_point(text, at))
     ++count;
   return count;
 }
@@ -74,7 +95,7 @@ std::size_t count_code_points(std::string_view text) {
 std::size_t offset_of_code_point(std::string_view text, std::size_t count) {
   std::size_t at = 0;
   for (; at < text.size() && count > 0; --count)
-    at += decode_utf8(text, at).length;
+    at = next_code_point(text, at);
   return at;
 }
 

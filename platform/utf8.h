@@ -17,6 +17,11 @@ CodePoint decode_utf8(std::string_view text, std::size_t at);
 // The UTF-8 bytes of a code point (U+FFFD for a value that is not a character).
 std::string encode_utf8(char32_t value);
 
+// The byte offset of the code point after (before) the one at `at`, stepping over continuation
+// bytes; the end (the start) of the text at the most.
+std::size_t next_code_point(std::string_view text, std::size_t at);
+std::size_t previous_code_point(std::string_view text, std::size_t at);
+
 // How many code points the text holds, and the byte offset after the first `count` of them.
 std::size_t count_code_points(std::string_view text);
 std::size_t offset_of_code_point(std::string_view text, std::size_t count);

@@ -120,7 +120,7 @@ void Painter::shape(const ShapeStyle& style, int x, int y) {
   const std::vector<ColourRuns>* runs = caches_.shapes.find(key);
   if (runs == nullptr)
     runs = &caches_.shapes.insert(key, shape_runs(style));
-  std::vector<SDL_Rect> rects;
+  std::vector<SDL_Rect>& rects = caches_.shape_rects;
   for (const ColourRuns& colour : *runs) {
     // Edge pixels are partly covered: they are blended onto what lies below.
     const bool opaque = colour.argb >> 24 == 0xFF;

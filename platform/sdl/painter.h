@@ -53,6 +53,7 @@ class RenderCaches {
   UsageCache<TextKey, TextTexture> texts;
   UsageCache<ShapeKey, std::vector<ColourRuns>> shapes;
   UsageCache<LayoutKey, FittedText> layouts;
+  std::vector<SDL_Rect> shape_rects;  // scratch for drawing a shape's runs
 
   void sweep();  // drops what the last frame did not use
   // The number of textures kept.

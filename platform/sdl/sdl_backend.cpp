@@ -244,12 +244,13 @@ void EventLoop::handle_key(const SDL_KeyboardEvent& event) {
   if (window == nullptr)
     return;
   const int code = key_code_of(event.keysym.sym);
-  const bool paste = event.keysym.sym == SDLK_v && shift_state_of(event.keysym.mod) == kCtrl;
+  const int shift = shift_state_of(event.keysym.mod);
+  const bool paste = event.keysym.sym == SDLK_v && shift == kCtrl;
   if ((code == 0 && !paste) || !catch_up_before_input(*window))
     return;
   Form& form = window->form();
   if (code != 0)
-    app_.key_down(form, code, shift_state_of(event.keysym.mod), event.repeat != 0);
+    app_.key_down(form, code, shift, event.repeat != 0);
   if (paste && !app_.ended() && SDL_HasClipboardText()) {
     char* clipboard = SDL_GetClipboardText();
     if (clipboard != nullptr) {

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/utf8.h"
+
 namespace platform::sdl {
 
 namespace {
-
-std::size_t next_code_point(std::string_view text, std::size_t pos) {
-  ++pos;
-  while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
-    ++pos;
-  return pos;
-}
 
 std::string_view trim_end(std::string_view text) {
   while (!text.empty() && text.back() == ' ')
@@ -41,8 +36,8 @@ std::string_view break_long_word(std::string_view word, int width, const Measure
     return word;
   while (!lines.full()) {
     std::size_t fit = next_code_point(word, 0);  // at least one character a line
-    for (std::size_t end = next_code_point(word, fit); end <= word.size();
-         end = next_code_point(word, end)) {
+    while (fit < word.size()) {
+      const std::size_t end = next_code_point(word, fit);
       if (measure(word.substr(0, end)) > width)
         break;
       fit = end;

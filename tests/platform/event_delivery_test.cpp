@@ -362,6 +362,12 @@ TEST_F(EventLog, TextBoxLengthLimitPasteAndCharactersOutsideAscii) {
   app.paste_text(form, "-\u00e9-\u00e9-");
   EXPECT_EQ(box.text(), "-\u00e91234");
   EXPECT_TRUE(pressed.empty());
+  // A byte that starts no character arrives as the replacement character.
+  box.set_text("");
+  app.paste_text(form,
+                 "a\xff\xc3"
+                 "b");
+  EXPECT_EQ(box.text(), "a\ufffd\ufffdb");
 
   // A huge paste costs one event and keeps only what fits.
   box.set_text("");
