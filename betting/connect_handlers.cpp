@@ -28,7 +28,7 @@ void connect_betting_handlers(tables& t) {
   t.Command7.on_click = [&t] { Command7_Click(t); };
   t.Command8.on_click = [&t] { Command8_Click(t); };
   t.Command11.on_click = [&t] { Command11_Click(t); };
-  t.Text2.on_key_press = [&t](int& key_ascii) { Text2_KeyPress(t, key_ascii); };
+  t.Text2.on_key_press = [&t](int& code_point) { Text2_KeyPress(t, code_point); };
   t.Command3.on_click = [&t] { Command3_Click(t); };
 }
 

@@ -121,8 +121,8 @@ void Command11_Click(tables& t) {
     bet_on(t, *raise);
 }
 
-void Text2_KeyPress(tables& t, int key_ascii) {
-  if (key_ascii == platform::kKeyEnter)
+void Text2_KeyPress(tables& t, int code_point) {
+  if (code_point == platform::kKeyEnter)
     Command11_Click(t);
 }
 

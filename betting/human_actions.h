@@ -11,7 +11,7 @@ void Command6_Click(tables& t);
 void Command7_Click(tables& t);
 void Command8_Click(tables& t);
 void Command11_Click(tables& t);
-void Text2_KeyPress(tables& t, int key_ascii);
+void Text2_KeyPress(tables& t, int code_point);
 
 // "Sit Out": asks for the human to sit out from the next deal on, or to play again.
 void Command3_Click(tables& t);

@@ -67,10 +67,20 @@ void Application::remove_timer(Timer& timer) {
 
 // ---- the queue -------------------------------------------------------------------------------
 
-void Application::post(const Form& target, std::function<void()> event) {
+std::uint64_t Application::enqueue(const Form& target, std::function<void()> event) {
   if (ended_)
-    return;
-  queue_.push_back(Event{&target, std::move(event)});
+    return 0;
+  queue_.push_back(Event{&target, std::move(event), ++last_event_id_});
+  return last_event_id_;
+}
+
+bool Application::drop_event(std::uint64_t id) {
+  const auto found =
+      std::find_if(queue_.begin(), queue_.end(), [id](const Event& e) { return e.id == id; });
+  if (found == queue_.end())
+    return false;
+  queue_.erase(found);
+  return true;
 }
 
 void Application::drain() {
@@ -123,40 +133,47 @@ void Application::give_focus(Control& control, bool by_user) {
     focus_from_user_ = focus_from_user_ || by_user;
     return;
   }
+  handed_on_.reset();
+  move_focus(&control, by_user, true);
+}
+
+std::uint64_t Application::move_focus(Control* to, bool by_user, bool old_loses_focus) {
   Control* old = focus_;
-  focus_ = &control;
-  focus_from_user_ = by_user;
+  focus_ = to;
+  focus_from_user_ = to != nullptr && by_user;
   mark_changed();
-  if (old != nullptr) {
+  if (old != nullptr && old_loses_focus) {
     post(old->form(), [old] {
       if (old->on_lost_focus)
         old->on_lost_focus();
     });
   }
-  post(control.form(), [&control] {
-    if (control.on_got_focus)
-      control.on_got_focus();
+  if (to == nullptr)
+    return 0;
+  return enqueue(to->form(), [to] {
+    if (to->on_got_focus)
+      to->on_got_focus();
   });
 }
 
 void Application::focus_owner_unavailable(Control& control) {
-  if (Control* next = control.form().next_focus_holder(&control)) {
-    set_focus(*next);
-    return;
-  }
-  focus_ = nullptr;
-  focus_from_user_ = false;
-  mark_changed();
-  post(control.form(), [&control] {
-    if (control.on_lost_focus)
-      control.on_lost_focus();
-  });
+  // One handler hiding several controls in a row walks the focus over them; a control it passed
+  // to and hides before its GotFocus has run never really held the focus: it raises no focus
+  // events at all.
+  const bool never_held =
+      handed_on_ && handed_on_->control == &control && drop_event(handed_on_->got_focus_event);
+  handed_on_.reset();
+  Control* next = control.form().next_tab_stop(&control);
+  const std::uint64_t got_focus = move_focus(next, false, !never_held);
+  if (next != nullptr)
+    handed_on_ = HandedOnFocus{next, got_focus};
 }
 
 void Application::forget_focus_in(const Form& form) {
   if (focus_ != nullptr && &focus_->form() == &form) {
     focus_ = nullptr;
     focus_from_user_ = false;
+    handed_on_.reset();
   }
 }
 
@@ -187,7 +204,7 @@ void Application::key_down(Form& form, int key_code, int shift, bool repeat) {
   post(form, [this, &form, key_code, shift, repeat] {
     if (form.key_preview() && form.on_key_down)
       form.on_key_down(key_code, shift);
-    Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
+    Control* owner = focus_in(form);
     switch (key_code) {
       case kKeyTab:
         if (Control* next = form.next_tab_stop(owner, (shift & kShift) != 0))

@@ -40,7 +40,7 @@ class Application {
   std::optional<std::int64_t> next_due() const;
 
   // The event queue.
-  void post(const Form& target, std::function<void()> event);
+  void post(const Form& target, std::function<void()> event) { enqueue(target, std::move(event)); }
   void drain();  // runs queued events until none is left
   bool idle() const { return queue_.empty(); }
 
@@ -57,10 +57,13 @@ class Application {
   // A key going down; `repeat` when the key is held and the keyboard repeats it.
   void key_down(Form& form, int key_code, int shift = 0, bool repeat = false);
   // Characters typed: each raises KeyPress with its code point, then goes into the focused text
-  // box, up to the box's length limit.
+  // box, up to the box's length limit. Ill-formed bytes are dropped.
   void type_text(Form& form, std::string_view utf8);
   // A paste into the focused text box: one edit, without line breaks, cut to the length limit.
   void paste_text(Form& form, std::string_view utf8);
+  // Text boxes take only characters the window's fonts can draw (all of them until this is set).
+  void set_drawable_characters(std::function<bool(char32_t)> can_draw);
+  bool can_draw(char32_t character) const;
   void close_window(Form& form);
 
   // Ends the program: every timer stops and the queue is dropped.
@@ -85,30 +88,47 @@ class Application {
   struct Event {
     const Form* target;
     std::function<void()> run;
+    std::uint64_t id;
+  };
+  // A control the focus passed to because its holder was hidden or disabled, while its GotFocus
+  // still waits in the queue.
+  struct HandedOnFocus {
+    const Control* control;
+    std::uint64_t got_focus_event;
   };
 
   void add_form(Form& form);
   void remove_form(Form& form);
   void add_timer(Timer& timer);
   void remove_timer(Timer& timer);
+  std::uint64_t enqueue(const Form& target, std::function<void()> event);
+  bool drop_event(std::uint64_t id);
   void drop_events_of(const Form& form);
   // The focus owner was hidden or disabled: the focus moves on in tab order.
   void focus_owner_unavailable(Control& control);
   void forget_focus_in(const Form& form);
   void give_focus(Control& control, bool by_user);
+  // The focus goes from its owner to `to` (none when nullptr); LostFocus is queued for the old
+  // owner when `old_loses_focus`, then GotFocus for the new one. Returns GotFocus's event.
+  std::uint64_t move_focus(Control* to, bool by_user, bool old_loses_focus);
   void press_button(Form& form, Control& button);
+  // The focus owner when it is a control of `form`.
+  Control* focus_in(const Form& form) const;
   // Runs the key-press handlers (the form's preview, then the focused text box's) and returns the
   // text box that takes the character, if any; a handler may change or swallow (0) the key.
-  Control* deliver_key_press(Form& form, int& key_ascii);
+  Control* deliver_key_press(Form& form, int& code_point);
   void type_character(Form& form, char32_t character);
-  // Puts text in at the caret of a text box, as much as its length limit leaves room for.
-  static void insert_text(Control& box, std::string_view utf8);
+  // Puts text in at the caret of a text box: the characters the box takes, as many as its length
+  // limit leaves room for.
+  void insert_text(Control& box, std::string_view utf8);
   // A key that produces a control character: Enter (13), Escape (27), Backspace (8).
-  void press_control_key(Form& form, int key_ascii);
+  void press_control_key(Form& form, int code_point);
   void edit_text(Control& box, int key_code);
   Timer* earliest_due(std::int64_t limit) const;
 
   std::deque<Event> queue_;
+  std::uint64_t last_event_id_ = 0;
+  std::optional<HandedOnFocus> handed_on_;
   std::vector<Form*> forms_;
   std::vector<Timer*> timers_;
   Control* focus_ = nullptr;
@@ -117,6 +137,7 @@ class Application {
   bool draining_ = false;
   bool ended_ = false;
   std::uint64_t generation_ = 0;
+  std::function<bool(char32_t)> can_draw_;
   RandomSource random_;
   ResourceStore resources_;
 };

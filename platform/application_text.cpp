@@ -2,6 +2,7 @@
 // editing keys of a text box.
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/application.h"
 #include "platform/control.h"
@@ -11,6 +12,27 @@
 
 namespace platform {
 
+namespace {
+
+// Control characters arrive as keys (Enter, Backspace, ...), never as text.
+bool is_control_character(char32_t character) {
+  return character < 32 || character == 127;
+}
+
+}  // namespace
+
+void Application::set_drawable_characters(std::function<bool(char32_t)> can_draw) {
+  can_draw_ = std::move(can_draw);
+}
+
+bool Application::can_draw(char32_t character) const {
+  return !can_draw_ || can_draw_(character);
+}
+
+Control* Application::focus_in(const Form& form) const {
+  return focus_ != nullptr && &focus_->form() == &form ? focus_ : nullptr;
+}
+
 void Application::type_text(Form& form, std::string_view utf8) {
   if (ended_ || !form.loaded())
     return;
@@ -18,19 +40,19 @@ void Application::type_text(Form& form, std::string_view utf8) {
   for (std::size_t at = 0; at < utf8.size();) {
     const CodePoint character = decode_utf8(utf8, at);
     at += character.length;
-    if (character.value < 32 || character.value == 127)
-      continue;  // control characters arrive as keys
+    if (!character.well_formed() || is_control_character(character.value))
+      continue;
     post(form, [this, &form, value = character.value] { type_character(form, value); });
   }
   drain();
 }
 
 void Application::type_character(Form& form, char32_t character) {
-  int key_ascii = static_cast<int>(character);
-  Control* box = deliver_key_press(form, key_ascii);
+  int code_point = static_cast<int>(character);
+  Control* box = deliver_key_press(form, code_point);
   // A handler may swallow the key (0) or put another character in its place.
-  if (box != nullptr && key_ascii >= 32 && key_ascii != 127)
-    insert_text(*box, encode_utf8(static_cast<char32_t>(key_ascii)));
+  if (box != nullptr && code_point > 0)
+    insert_text(*box, encode_utf8(static_cast<char32_t>(code_point)));
 }
 
 void Application::paste_text(Form& form, std::string_view utf8) {
@@ -38,60 +60,59 @@ void Application::paste_text(Form& form, std::string_view utf8) {
     return;
   drain();
   post(form, [this, &form, utf8 = std::string(utf8)] {
-    Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
-    if (owner == nullptr || owner->kind() != ControlKind::TextBox)
-      return;
-    // One line of text: line breaks and other control characters are left out.
-    std::string line;
-    const std::size_t room = owner->max_length() == 0 ? utf8.size() : owner->max_length();
-    for (std::size_t at = 0, taken = 0; at < utf8.size() && taken < room;) {
-      const CodePoint character = decode_utf8(utf8, at);
-      if (character.value >= 32 && character.value != 127) {
-        line += encode_utf8(character.value);
-        ++taken;
-      }
-      at += character.length;
-    }
-    insert_text(*owner, line);
+    Control* owner = focus_in(form);
+    if (owner != nullptr && owner->kind() == ControlKind::TextBox)
+      insert_text(*owner, utf8);
   });
   drain();
 }
 
 void Application::insert_text(Control& box, std::string_view utf8) {
+  // A text box takes only well-formed characters the fonts can draw, on one line, as many as its
+  // length limit leaves room for.
+  std::size_t room = std::numeric_limits<std::size_t>::max();
+  if (box.max_length() > 0) {
+    const std::size_t held = count_code_points(box.text());
+    room = held >= box.max_length() ? 0 : box.max_length() - held;
+  }
+  std::string taken;
+  for (std::size_t at = 0; at < utf8.size() && room > 0;) {
+    const CodePoint character = decode_utf8(utf8, at);
+    at += character.length;
+    if (character.well_formed() && !is_control_character(character.value) &&
+        can_draw(character.value)) {
+      taken += utf8.substr(at - character.length, character.length);
+      --room;
+    }
+  }
+  if (taken.empty())
+    return;
   std::string text = box.text();
   const std::size_t caret = std::min(box.caret(), text.size());
-  std::size_t fits = utf8.size();
-  if (box.max_length() > 0) {
-    const std::size_t held = count_code_points(text);
-    const std::size_t room = held >= box.max_length() ? 0 : box.max_length() - held;
-    fits = offset_of_code_point(utf8, room);
-  }
-  if (fits == 0)
-    return;
-  text.insert(caret, utf8.substr(0, fits));
+  text.insert(caret, taken);
   box.set_text(std::move(text));
-  box.set_caret(caret + fits);
+  box.set_caret(caret + taken.size());
 }
 
-Control* Application::deliver_key_press(Form& form, int& key_ascii) {
+Control* Application::deliver_key_press(Form& form, int& code_point) {
   if (form.key_preview() && form.on_key_press)
-    form.on_key_press(key_ascii);
-  Control* owner = (focus_ != nullptr && &focus_->form() == &form) ? focus_ : nullptr;
+    form.on_key_press(code_point);
+  Control* owner = focus_in(form);
   if (owner == nullptr) {
     if (!form.key_preview() && form.on_key_press)
-      form.on_key_press(key_ascii);
+      form.on_key_press(code_point);
     return nullptr;
   }
   if (owner->kind() != ControlKind::TextBox)
     return nullptr;
   if (owner->on_key_press)
-    owner->on_key_press(key_ascii);
+    owner->on_key_press(code_point);
   return owner;
 }
 
-void Application::press_control_key(Form& form, int key_ascii) {
-  Control* box = deliver_key_press(form, key_ascii);
-  if (box != nullptr && key_ascii == 8)
+void Application::press_control_key(Form& form, int code_point) {
+  Control* box = deliver_key_press(form, code_point);
+  if (box != nullptr && code_point == 8)
     edit_text(*box, kKeyBackspace);
 }
 

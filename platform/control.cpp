@@ -143,7 +143,7 @@ bool Control::can_take_focus() const {
 }
 
 bool Control::tab_stop() const {
-  return focus_policy_ == FocusPolicy::User && on_tab_cycle_ && visible_ && enabled_;
+  return focus_policy_ == FocusPolicy::User && visible_ && enabled_;
 }
 
 }  // namespace platform

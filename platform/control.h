@@ -101,9 +101,7 @@ class Control {
   bool has_focus() const;
   void SetFocus();
   bool can_take_focus() const;  // from the program: any policy but None, visible and enabled
-  bool tab_stop() const;  // Tab may move here: policy User, on the Tab cycle, visible, enabled
-  // Off the Tab cycle, a control of policy User still takes the focus from a click.
-  void set_tab_stop(bool v) { on_tab_cycle_ = v; }
+  bool tab_stop() const;        // Tab may move here: policy User, visible, enabled
   // A button that Enter and Space press only where the user gave it the focus (Tab or a
   // click), never where the program put the focus on it.
   bool keys_need_user_focus() const { return keys_need_user_focus_; }
@@ -113,7 +111,7 @@ class Control {
   std::function<void()> on_click;
   std::function<void()> on_got_focus;
   std::function<void()> on_lost_focus;
-  std::function<void(int& key_ascii)> on_key_press;
+  std::function<void(int& code_point)> on_key_press;
 
  private:
   template <typename T>
@@ -150,7 +148,6 @@ class Control {
   FocusPolicy focus_policy_;
   int tab_index_ = 0;
   bool keys_need_user_focus_ = false;
-  bool on_tab_cycle_ = true;
 };
 
 }  // namespace platform

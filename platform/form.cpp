@@ -60,20 +60,9 @@ Control* Form::hit_test(float x, float y) const {
 }
 
 Control* Form::next_tab_stop(const Control* from, bool backwards) const {
-  return next_in_tab_order(from, backwards, &Control::tab_stop);
-}
-
-Control* Form::next_focus_holder(const Control* from) const {
-  return next_in_tab_order(from, false, [](const Control& c) {
-    return c.focus_policy() == FocusPolicy::User && c.visible() && c.enabled();
-  });
-}
-
-Control* Form::next_in_tab_order(const Control* from, bool backwards,
-                                 const std::function<bool(const Control&)>& eligible) const {
   std::vector<Control*> order;
   for (const auto& control : controls_)
-    if (eligible(*control) || control.get() == from)
+    if (control->tab_stop() || control.get() == from)
       order.push_back(control.get());
   std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
     return a->tab_index() < b->tab_index();
@@ -87,7 +76,7 @@ Control* Form::next_in_tab_order(const Control* from, bool backwards,
   for (std::ptrdiff_t step = 1; step < n; ++step) {
     const std::ptrdiff_t offset = backwards ? -step : step;
     Control* candidate = order[static_cast<std::size_t>(((at - order.begin()) + offset + n) % n)];
-    if (eligible(*candidate))
+    if (candidate->tab_stop())
       return candidate;
   }
   return nullptr;

@@ -40,11 +40,9 @@ class Form {
   // The control a click at (x, y) lands on: the topmost visible control there. Shapes take no
   // clicks, so a click on a shape lands on what lies under it. nullptr: the form itself.
   Control* hit_test(float x, float y) const;
-  // The next control in tab order that Tab may move to, after `from` (or the first one).
+  // The next control in tab order that Tab may move to, after `from` (or the first one). It is
+  // also where the focus goes when its owner `from` is hidden or disabled.
   Control* next_tab_stop(const Control* from, bool backwards = false) const;
-  // Where the focus goes when its owner `from` is hidden or disabled: the next control in tab
-  // order that the user could focus, on the Tab cycle or off it.
-  Control* next_focus_holder(const Control* from) const;
 
   // Window properties.
   const std::string& caption() const { return caption_; }
@@ -73,13 +71,11 @@ class Form {
 
   std::function<void()> on_load;
   std::function<void(int key_code, int shift)> on_key_down;
-  std::function<void(int& key_ascii)> on_key_press;
+  std::function<void(int& code_point)> on_key_press;
   std::function<void()> on_close;
 
  private:
   void changed() const;
-  Control* next_in_tab_order(const Control* from, bool backwards,
-                             const std::function<bool(const Control&)>& eligible) const;
 
   Application& app_;
   std::string name_;

@@ -92,11 +92,4 @@ std::size_t count_code_points(std::string_view text) {
   return count;
 }
 
-std::size_t offset_of_code_point(std::string_view text, std::size_t count) {
-  std::size_t at = 0;
-  for (; at < text.size() && count > 0; --count)
-    at = next_code_point(text, at);
-  return at;
-}
-
 }  // namespace platform

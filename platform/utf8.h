@@ -11,6 +11,8 @@ namespace platform {
 struct CodePoint {
   char32_t value;
   std::size_t length;
+  // False for a byte read as U+FFFD (a U+FFFD written out takes three bytes).
+  bool well_formed() const { return value != 0xFFFD || length == 3; }
 };
 CodePoint decode_utf8(std::string_view text, std::size_t at);
 
@@ -22,8 +24,7 @@ std::string encode_utf8(char32_t value);
 std::size_t next_code_point(std::string_view text, std::size_t at);
 std::size_t previous_code_point(std::string_view text, std::size_t at);
 
-// How many code points the text holds, and the byte offset after the first `count` of them.
+// How many code points the text holds.
 std::size_t count_code_points(std::string_view text);
-std::size_t offset_of_code_point(std::string_view text, std::size_t count);
 
 }  // namespace platform

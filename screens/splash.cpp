@@ -83,7 +83,7 @@ frmSplash::frmSplash(platform::Application& app, settings& next)
 
   on_load = [this] { Timer1.set_enabled(true); };
   Timer1.on_tick = [this] { Timer1_Timer(); };
-  on_key_press = [this](int& key_ascii) { Form_KeyPress(key_ascii); };
+  on_key_press = [this](int& code_point) { Form_KeyPress(code_point); };
   Frame1.on_click = [this] { Frame1_Click(); };
 }
 

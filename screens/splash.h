@@ -26,7 +26,7 @@ class frmSplash : public platform::Form {
 
   // ---- handlers: all three leave the splash ----
   void Timer1_Timer() { leave(); }
-  void Form_KeyPress(int& /*key_ascii*/) { leave(); }
+  void Form_KeyPress(int& /*code_point*/) { leave(); }
   void Frame1_Click() { leave(); }
 
  private:

@@ -263,8 +263,6 @@ void lay_out_buttons(tables& t) {
   t.Shape12.set_border_colour(0xFF);
   t.Shape12.set_border_width(2);
   style_button(t.Command5, "Call", 0x80FFFF, 36);
-  // Call taking the focus starts the human's turn: Tab passes it by, so the turn starts once.
-  t.Command5.set_tab_stop(false);
   t.Command5.set_bounds(9984, 7296, 1092, 420);
   style_button(t.Command6, "Raise", 0x80FFFF, 37);
   t.Command6.set_bounds(11088, 7296, 1092, 420);

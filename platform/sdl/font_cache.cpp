@@ -7,7 +7,8 @@ namespace platform::sdl {
 
 namespace {
 constexpr std::size_t kMaxOpenFonts = 16;
-}
+constexpr int kCoverageProbeSize = 12;  // a face has the same glyphs at every size
+}  // namespace
 
 int font_pixel_size(double points, double scale) {
   return std::max(1, static_cast<int>(std::lround(points * 20.0 / 15.0 * scale)));
@@ -51,6 +52,15 @@ TTF_Font* FontCache::get(int pixel_size, bool bold) {
   TTF_Font* result = font.get();
   open_.emplace(key, Entry{std::move(font), ++uses_});
   return result;
+}
+
+bool FontCache::draws(char32_t character) {
+  for (const bool bold : {false, true}) {
+    TTF_Font* face = get(kCoverageProbeSize, bold);
+    if (face == nullptr || TTF_GlyphIsProvided32(face, character) == 0)
+      return false;
+  }
+  return true;
 }
 
 }  // namespace platform::sdl

@@ -21,6 +21,8 @@ class FontCache {
 
   // The face at a pixel size (the em height), or nullptr when the font set cannot be opened.
   TTF_Font* get(int pixel_size, bool bold);
+  // Both faces hold a glyph for the character: text with it is drawn as written, not as boxes.
+  bool draws(char32_t character);
 
  private:
   struct Entry {

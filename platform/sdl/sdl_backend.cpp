@@ -23,7 +23,12 @@ namespace {
 class EventLoop {
  public:
   EventLoop(Application& app, FontSet fonts, LoopClock& clock)
-      : app_(app), fonts_(fonts), clock_(clock) {}
+      : app_(app), fonts_(fonts), clock_(clock) {
+    app_.set_drawable_characters([this](char32_t character) { return fonts_.draws(character); });
+  }
+  ~EventLoop() { app_.set_drawable_characters(nullptr); }
+  EventLoop(const EventLoop&) = delete;
+  EventLoop& operator=(const EventLoop&) = delete;
 
   // Returns false when a window could not be made.
   bool run();

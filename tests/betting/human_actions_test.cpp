@@ -84,20 +84,35 @@ TEST_F(HumanAction, CheckPaysNothingAndClosesTheRoundItCloses) {
   EXPECT_TRUE(t.Image1[42].visible());
 }
 
-TEST_F(HumanAction, CheckThatClosesTheTurnRoundAlsoClosesTheRiver) {
-  t.postflop1 = t.postflop2 = true;
-  t.raiser = true;
-  t.flopshower2 = 1;
-  t.flopshower3 = 1;  // the clock rule fired earlier
-  put_in(1, 20);
-  put_in(5, 20);
-  give_human_turn();
-  app.click(t.Command7);
-  EXPECT_EQ(t.currentbet, 0);
-  EXPECT_TRUE(t.postflop3);
-  EXPECT_TRUE(t.gameover);
-  EXPECT_TRUE(t.Command2.has_focus());
-  EXPECT_TRUE(t.Timer1.enabled());
+// Closing the turn round and then the river settles the hand and parks the focus on "Exit". The
+// clock stays off after Call, whose focus-leave only darkens the light; leaving Check or Fold
+// switches it on again.
+TEST_F(HumanAction, ClosingTheRiverSettlesTheHand) {
+  struct Case {
+    platform::Control& button;
+    std::int32_t owed;
+    bool clock_after;
+  };
+  for (const Case& c :
+       {Case{t.Command5, 20, false}, Case{t.Command7, 0, true}, Case{t.Command8, 20, true}}) {
+    SCOPED_TRACE(c.button.name());
+    lay_out_fresh_hand();
+    t.postblinds = t.postflop1 = t.postflop2 = true;
+    t.raiser = true;
+    t.flopshower2 = 1;
+    t.flopshower3 = 1;  // the clock rule fired earlier
+    put_in(1, 20);
+    put_in(5, 20 + c.owed);
+    give_human_turn();
+    app.click(c.button);
+    EXPECT_EQ(t.currentbet, 0);
+    EXPECT_TRUE(t.postflop3);
+    EXPECT_TRUE(t.gameover);
+    EXPECT_TRUE(t.Command2.has_focus());
+    EXPECT_TRUE(t.Timer1.enabled());
+    EXPECT_EQ(t.roundtimer.enabled(), c.clock_after);
+    EXPECT_EQ(t.Shape7.fill_colour(), turn_light_off);
+  }
 }
 
 TEST_F(HumanAction, FoldHidesTheCardsKeepsTheChipsAndRecordsTheHuman) {

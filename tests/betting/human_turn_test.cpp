@@ -60,31 +60,43 @@ TEST_F(HumanTurn, BeforeTheBlindsTheDecisionStartsInTheAmountBoxNotOnExit) {
   EXPECT_TRUE(panel_visible());
 }
 
-// Tab and Shift+Tab walk one cycle over the panel, "Exit" and "Sit Out", in opposite directions.
-// Call is off it: its focus starts the turn, which must happen once.
-TEST_F(HumanTurn, TabAndShiftTabWalkOneCycleAndNeverStartTheTurnAgain) {
-  t.currentbet = 20;
-  int entries = 0;
-  t.Command5.on_got_focus = [this, &entries, entry = std::move(t.Command5.on_got_focus)] {
-    ++entries;
-    entry();
-  };
-  give_human_turn();
-  auto walk = [&](int shift) {
-    std::vector<std::string> seen;
-    for (int i = 0; i < 7; ++i) {
-      app.key_down(t, platform::kKeyTab, shift);
-      seen.push_back(app.focus()->caption());
-    }
-    return seen;
-  };
-  const std::vector<std::string> forward = walk(0);
-  EXPECT_EQ(forward,
-            (std::vector<std::string>{"40", "Fold", "Bet It", "", "Exit", "Sit Out", "40"}));
-  // Back from Raise: the same stops in the mirror order.
-  EXPECT_EQ(walk(platform::kShift),
-            (std::vector<std::string>{"Sit Out", "Exit", "", "Bet It", "Fold", "40", "Sit Out"}));
-  EXPECT_EQ(entries, 1);
+// Tab and Shift+Tab walk one cycle over the panel, "Exit" and "Sit Out", in opposite directions,
+// before and on the river. Tabbing onto Call enters the turn again and leaves it as it was.
+TEST_F(HumanTurn, TabAndShiftTabWalkOneCycleThroughCall) {
+  for (const bool river : {false, true}) {
+    SCOPED_TRACE(river ? "river" : "pre-flop");
+    lay_out_fresh_hand();
+    t.postblinds = true;
+    t.postflop1 = t.postflop2 = t.postflop3 = river;
+    t.currentbet = 20;
+    give_human_turn();
+    t.Text2.set_text("75");
+    auto walk = [&](int shift) {
+      std::vector<std::string> seen;
+      for (int i = 0; i < 8; ++i) {
+        app.key_down(t, platform::kKeyTab, shift);
+        seen.push_back(app.focus()->caption());
+        if (app.focus() != &t.Command5)
+          continue;
+        EXPECT_EQ(t.Command5.caption(), " 20");
+        EXPECT_EQ(t.Command6.caption(), "40");
+        EXPECT_TRUE(panel_visible() && t.Command5.visible());
+        EXPECT_FALSE(t.roundtimer.enabled());
+        EXPECT_EQ(t.Shape7.fill_colour(), turn_light_on);
+        EXPECT_EQ(t.Text2.text(), "75");
+      }
+      return seen;
+    };
+    EXPECT_EQ(walk(0), (std::vector<std::string>{"40", "Fold", "Bet It", "75", "Exit", "Sit Out",
+                                                 " 20", "40"}));
+    // Back from Raise: the same stops in the mirror order.
+    EXPECT_EQ(walk(platform::kShift), (std::vector<std::string>{" 20", "Sit Out", "Exit", "75",
+                                                                "Bet It", "Fold", "40", " 20"}));
+    // The turn still waits for the player: no tick hands it on.
+    app.advance_by(10000);
+    EXPECT_TRUE(t.Command5.has_focus());
+    EXPECT_EQ(t.player(2).totalbet, 0);
+  }
   // "Exit" reached by Tab is the user's: Enter presses it.
   while (app.focus() != &t.Command2)
     app.key_down(t, platform::kKeyTab);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/sdl/font_cache.h"
 #include "test_support.h"
 
 namespace sdl_test {
@@ -29,6 +30,15 @@ class TextTest : public OffscreenTest {
     return l;
   }
 };
+
+// What text boxes take: the characters both faces draw, not the ones that would show as boxes.
+TEST(FontCoverage, LatinGreekAndCyrillicAreDrawnHebrewArabicAndEmojiAreNot) {
+  platform::sdl::FontCache fonts(liberation_fonts());
+  for (const char32_t drawn : {U'J', U'\u00e9', U'\u0142', U'\u03a9', U'\u0416', U'\u20ac'})
+    EXPECT_TRUE(fonts.draws(drawn)) << static_cast<unsigned>(drawn);
+  for (const char32_t missing : {U'\u05d0', U'\u0627', U'\U0001F600', U'\u4e2d'})
+    EXPECT_FALSE(fonts.draws(missing)) << static_cast<unsigned>(missing);
+}
 
 TEST_F(TextTest, LabelTextIsDrawnInItsForeColourInsideTheLabelOnly) {
   label(300, 300, 1500, 450, "Hello");  // 100 x 30 at (20, 20)
