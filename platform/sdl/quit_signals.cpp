@@ -1,7 +1,10 @@
 #include "platform/sdl/quit_signals.h"
 
+#include <SDL.h>
+#include <semaphore.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 namespace platform::sdl {
@@ -11,15 +14,16 @@ namespace {
 // How long the loop has to end the program on its own before the process exits.
 constexpr unsigned kGraceSeconds = 1;
 
+// What the handlers reach: only async-signal-safe work happens there.
 volatile std::sig_atomic_t quit_requested = 0;
-
-struct sigaction old_term;
-struct sigaction old_int;
-struct sigaction old_alarm;
+sem_t signal_came;
 
 extern "C" void on_quit_signal(int) {
+  const int saved_errno = errno;
   quit_requested = 1;
+  sem_post(&signal_came);
   alarm(kGraceSeconds);
+  errno = saved_errno;
 }
 
 extern "C" void on_grace_over(int) {
@@ -37,20 +41,48 @@ void install(int signal_number, void (*handler)(int), struct sigaction* old) {
 
 QuitSignals::QuitSignals() {
   quit_requested = 0;
-  install(SIGALRM, on_grace_over, &old_alarm);
-  install(SIGTERM, on_quit_signal, &old_term);
-  install(SIGINT, on_quit_signal, &old_int);
+  sem_init(&signal_came, 0, 0);
+  watcher_ = std::thread([this] { watch(); });
+  install(SIGALRM, on_grace_over, &old_alarm_);
+  install(SIGTERM, on_quit_signal, &old_term_);
+  install(SIGINT, on_quit_signal, &old_int_);
 }
 
 QuitSignals::~QuitSignals() {
-  sigaction(SIGTERM, &old_term, nullptr);
-  sigaction(SIGINT, &old_int, nullptr);
+  sigaction(SIGTERM, &old_term_, nullptr);
+  sigaction(SIGINT, &old_int_, nullptr);
   alarm(0);
-  sigaction(SIGALRM, &old_alarm, nullptr);
+  sigaction(SIGALRM, &old_alarm_, nullptr);
+  stopping_ = true;
+  sem_post(&signal_came);
+  watcher_.join();
+  sem_destroy(&signal_came);
+}
+
+void QuitSignals::wake_sdl(bool on) {
+  const std::lock_guard lock(sdl_mutex_);
+  sdl_up_ = on;
 }
 
 bool QuitSignals::requested() {
   return quit_requested != 0;
+}
+
+void QuitSignals::watch() {
+  for (;;) {
+    // Interrupted by a signal handled on this thread: its post is then waiting.
+    if (sem_wait(&signal_came) != 0)
+      continue;
+    if (stopping_)
+      return;
+    // A loop that has not started waiting yet sees the request before it waits.
+    const std::lock_guard lock(sdl_mutex_);
+    if (sdl_up_) {
+      SDL_Event quit{};
+      quit.type = SDL_QUIT;
+      SDL_PushEvent(&quit);
+    }
+  }
 }
 
 }  // namespace platform::sdl
