@@ -50,7 +50,16 @@ class BackendLoopTest : public ::testing::Test {
   SdlBackend backend{liberation_fonts()};
 };
 
-TEST_F(BackendLoopTest, TimersTickOnTheRealClockUntilTheProgramEnds) {
+TEST_F(BackendLoopTest, TheRealClockSleepsUntilItsDeadlineAndTimersTickOnIt) {
+  {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    platform::sdl::SystemClock clock;
+    const std::int64_t deadline = clock.now() + 50;
+    EXPECT_FALSE(clock.wait_for_event(deadline));  // no event came
+    EXPECT_GE(clock.now(), deadline);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
   form.show();
   platform::Timer& timer = form.add_timer("t", 20);
   int ticks = 0;
