@@ -21,7 +21,8 @@ cleanup() {
 trap cleanup EXIT
 for _ in $(seq 100); do [ "$(wc -l <"$work/display")" -gt 0 ] && break; sleep 0.1; done
 [ "$(wc -l <"$work/display")" -gt 0 ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
@@ -53,7 +54,8 @@ echo "table screenshot grey spread: $spread"
 awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || { echo "the table screen looks blank"; exit 1; }
 kill -0 "$game_pid" 2>/dev/null || { echo "the game has ended early"; cat "$work/game.log"; exit 1; }
 
-# SIGTERM wakes the loop, which ends the game well before the 1 s fallback exit would.
+# SIGTERM wakes the loop, which ends the game before the 1 s fallback exit would (the sanitizer
+# build's leak check at exit takes a few hundred milliseconds of that).
 sent=$(date +%s%N)
 kill -TERM "$game_pid"
 wait "$game_pid"
@@ -61,5 +63,9 @@ status=$?
 took=$((($(date +%s%N) - sent) / 1000000))
 game_pid=""
 echo "the game ended $took ms after SIGTERM, status $status"
-[ "$status" -eq 0 ] && [ "$took" -lt 500 ] || { echo "not ended through its loop"; cat "$work/game.log"; exit 1; }
+if [ "$status" -ne 0 ] || [ "$took" -ge 800 ]; then
+  echo "not ended through its loop"
+  cat "$work/game.log"
+  exit 1
+fi
 exit 0
