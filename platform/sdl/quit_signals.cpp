@@ -4,6 +4,7 @@
 #include <semaphore.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 
@@ -14,13 +15,15 @@ namespace {
 // How long the loop has to end the program on its own before the process exits.
 constexpr unsigned kGraceSeconds = 1;
 
-// What the handlers reach: only async-signal-safe work happens there.
-volatile std::sig_atomic_t quit_requested = 0;
+// What the handlers reach: only async-signal-safe work happens there. A handler may run on any
+// thread, so the request is a lock-free atomic, not a plain flag.
+std::atomic<bool> quit_requested = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 sem_t signal_came;
 
 extern "C" void on_quit_signal(int) {
   const int saved_errno = errno;
-  quit_requested = 1;
+  quit_requested = true;
   sem_post(&signal_came);
   alarm(kGraceSeconds);
   errno = saved_errno;
@@ -40,7 +43,7 @@ void install(int signal_number, void (*handler)(int), struct sigaction* old) {
 }  // namespace
 
 QuitSignals::QuitSignals() {
-  quit_requested = 0;
+  quit_requested = false;
   sem_init(&signal_came, 0, 0);
   watcher_ = std::thread([this] { watch(); });
   install(SIGALRM, on_grace_over, &old_alarm_);
@@ -65,7 +68,7 @@ void QuitSignals::wake_sdl(bool on) {
 }
 
 bool QuitSignals::requested() {
-  return quit_requested != 0;
+  return quit_requested;
 }
 
 void QuitSignals::watch() {
@@ -75,7 +78,7 @@ void QuitSignals::watch() {
       continue;
     if (stopping_)
       return;
-    // A loop that has not started waiting yet sees the request before it waits.
+    // With SDL down there is nothing to wake: the loop looks at the request before it waits.
     const std::lock_guard lock(sdl_mutex_);
     if (sdl_up_) {
       SDL_Event quit{};
