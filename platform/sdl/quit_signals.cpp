@@ -1,7 +1,11 @@
 #include "platform/sdl/quit_signals.h"
 
+#include <SDL.h>
+#include <semaphore.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
 
 namespace platform::sdl {
@@ -11,15 +15,18 @@ namespace {
 // How long the loop has to end the program on its own before the process exits.
 constexpr unsigned kGraceSeconds = 1;
 
-volatile std::sig_atomic_t quit_requested = 0;
-
-struct sigaction old_term;
-struct sigaction old_int;
-struct sigaction old_alarm;
+// What the handlers reach: only async-signal-safe work happens there. A handler may run on any
+// thread, so the request is a lock-free atomic, not a plain flag.
+std::atomic<bool> quit_requested = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
+sem_t signal_came;
 
 extern "C" void on_quit_signal(int) {
-  quit_requested = 1;
+  const int saved_errno = errno;
+  quit_requested = true;
+  sem_post(&signal_came);
   alarm(kGraceSeconds);
+  errno = saved_errno;
 }
 
 extern "C" void on_grace_over(int) {
@@ -36,21 +43,49 @@ void install(int signal_number, void (*handler)(int), struct sigaction* old) {
 }  // namespace
 
 QuitSignals::QuitSignals() {
-  quit_requested = 0;
-  install(SIGALRM, on_grace_over, &old_alarm);
-  install(SIGTERM, on_quit_signal, &old_term);
-  install(SIGINT, on_quit_signal, &old_int);
+  quit_requested = false;
+  sem_init(&signal_came, 0, 0);
+  watcher_ = std::thread([this] { watch(); });
+  install(SIGALRM, on_grace_over, &old_alarm_);
+  install(SIGTERM, on_quit_signal, &old_term_);
+  install(SIGINT, on_quit_signal, &old_int_);
 }
 
 QuitSignals::~QuitSignals() {
-  sigaction(SIGTERM, &old_term, nullptr);
-  sigaction(SIGINT, &old_int, nullptr);
+  sigaction(SIGTERM, &old_term_, nullptr);
+  sigaction(SIGINT, &old_int_, nullptr);
   alarm(0);
-  sigaction(SIGALRM, &old_alarm, nullptr);
+  sigaction(SIGALRM, &old_alarm_, nullptr);
+  stopping_ = true;
+  sem_post(&signal_came);
+  watcher_.join();
+  sem_destroy(&signal_came);
+}
+
+void QuitSignals::wake_sdl(bool on) {
+  const std::lock_guard lock(sdl_mutex_);
+  sdl_up_ = on;
 }
 
 bool QuitSignals::requested() {
-  return quit_requested != 0;
+  return quit_requested;
+}
+
+void QuitSignals::watch() {
+  for (;;) {
+    // Interrupted by a signal handled on this thread: its post is then waiting.
+    if (sem_wait(&signal_came) != 0)
+      continue;
+    if (stopping_)
+      return;
+    // With SDL down there is nothing to wake: the loop looks at the request before it waits.
+    const std::lock_guard lock(sdl_mutex_);
+    if (sdl_up_) {
+      SDL_Event quit{};
+      quit.type = SDL_QUIT;
+      SDL_PushEvent(&quit);
+    }
+  }
 }
 
 }  // namespace platform::sdl

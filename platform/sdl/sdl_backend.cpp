@@ -278,7 +278,7 @@ int SdlBackend::run(Application& app) {
 }
 
 int SdlBackend::run(Application& app, LoopClock& clock) {
-  const QuitSignals signals;
+  QuitSignals signals;
   const DisplayEnvironment environment = current_display_environment();
   if (!display_reachable(environment)) {
     report_no_display();
@@ -295,6 +295,7 @@ int SdlBackend::run(Application& app, LoopClock& clock) {
     report_no_display();
     return 1;
   }
+  signals.wake_sdl(true);
   int status = 0;
   if (!driver_visible(SDL_GetCurrentVideoDriver(), environment)) {
     report_no_display();
@@ -303,6 +304,7 @@ int SdlBackend::run(Application& app, LoopClock& clock) {
     EventLoop loop(app, fonts_, clock);
     status = loop.run() ? 0 : 1;
   }
+  signals.wake_sdl(false);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
     SDL_Quit();

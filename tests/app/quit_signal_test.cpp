@@ -43,7 +43,8 @@ class SilentDisplay {
   SilentDisplay& operator=(const SilentDisplay&) = delete;
 
   bool ready() const { return bound_; }
-  std::string name() const { return ":" + std::to_string(number_); }
+  // Appended: GCC 12 wrongly warns (-Wrestrict) about ":" + a string in an optimised build.
+  std::string name() const { return std::string(":").append(std::to_string(number_)); }
   // Waits for the program to connect; the connection is kept open and left unanswered.
   bool wait_for_client(int timeout_ms) {
     pollfd incoming{listener_, POLLIN, 0};

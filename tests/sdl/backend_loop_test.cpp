@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "loop_driver.h"
@@ -49,7 +50,16 @@ class BackendLoopTest : public ::testing::Test {
   SdlBackend backend{liberation_fonts()};
 };
 
-TEST_F(BackendLoopTest, TimersTickOnTheRealClockUntilTheProgramEnds) {
+TEST_F(BackendLoopTest, TheRealClockSleepsUntilItsDeadlineAndTimersTickOnIt) {
+  {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    platform::sdl::SystemClock clock;
+    const std::int64_t deadline = clock.now() + 50;
+    EXPECT_FALSE(clock.wait_for_event(deadline));  // no event came
+    EXPECT_GE(clock.now(), deadline);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
   form.show();
   platform::Timer& timer = form.add_timer("t", 20);
   int ticks = 0;
@@ -223,6 +233,27 @@ TEST_F(BackendLoopTest, TerminateAndInterruptEndTheProgram) {
     EXPECT_TRUE(run_app.ended());
     EXPECT_EQ(ticks, 2);
     // The loop ended the program itself: no exit is left pending for later.
+    EXPECT_EQ(alarm(0), 0u);
+
+    // Idle on the real clock, nothing due: the signal has to wake the loop sleeping in SDL. The
+    // fallback exit would end this program here, in the middle of the test.
+    platform::Application idle_app;
+    platform::Form idle(idle_app, "idle");
+    idle.show();
+    std::thread sender;
+    platform::Timer& once = idle.add_timer("once", 10);
+    once.on_tick = [&] {
+      once.set_enabled(false);
+      sender = std::thread([signal_number] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        kill(getpid(), signal_number);
+      });
+    };
+    once.set_enabled(true);
+    EXPECT_EQ(backend.run(idle_app), 0);
+    if (sender.joinable())
+      sender.join();
+    EXPECT_TRUE(idle_app.ended());
     EXPECT_EQ(alarm(0), 0u);
   }
 }

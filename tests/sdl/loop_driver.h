@@ -53,13 +53,17 @@ class ScriptedClock : public platform::sdl::LoopClock {
     }
   }
 
-  // Runs `step` while the loop waits, once this clock reaches `time`.
-  void at(std::int64_t time, std::function<void()> step) { steps_.emplace(time, std::move(step)); }
+  // Runs `step` while the loop waits, once this clock has run `time` ms from its start.
+  void at(std::int64_t time, std::function<void()> step) {
+    steps_.emplace(kStart + time, std::move(step));
+  }
   // The clock leaps on: a stalled process, a suspended machine.
   void jump(std::int64_t ms) { now_ += ms; }
 
  private:
-  std::int64_t now_ = 0;
+  // Not 0, as the game's own clock starts: the loop must not mix the two times up.
+  static constexpr std::int64_t kStart = 1'000'000;
+  std::int64_t now_ = kStart;
   std::multimap<std::int64_t, std::function<void()>> steps_;
 };
 
