@@ -36,7 +36,9 @@ class FontCache {
   std::map<std::pair<int, bool>, Entry> open_;
 };
 
-// Pixel size of a font given in points at a window scale (20 twips a point, 15 twips a pixel).
+// Pixel size of a font given in points at a window scale (20 twips a point, 15 twips a pixel),
+// exact and rounded to the whole pixels a font opens at.
+double exact_font_pixel_size(double points, double scale);
 int font_pixel_size(double points, double scale);
 
 }  // namespace platform::sdl

@@ -85,7 +85,7 @@ std::vector<CaptionFit> fit_captions(const Form& form, double scale, FontSet fon
       continue;
     const CaptionPlace place = caption_place(painter, *control, ControlState{true, false});
     const FittedText& fitted = painter.laid_out(caption, place.box, place.style);
-    fits.push_back(CaptionFit{control.get(), font_pixel_size(place.style.points, scale),
+    fits.push_back(CaptionFit{control.get(), exact_font_pixel_size(place.style.points, scale),
                               fitted.size, fitted.whole});
   }
   return fits;

@@ -12,12 +12,13 @@ namespace platform::sdl {
 // display and no video initialisation.
 Bitmap render_offscreen(const Form& form, double scale, FontSet fonts);
 
-// How the caption of a visible label or button is drawn at a scale: the pixel size of its
-// font, the size the text is drawn at, and whether all of it shows in the control. Buttons are
-// taken as having the focus, which leaves their caption the least room.
+// How the caption of a visible label or button is drawn at a scale: the exact pixel size of its
+// font there (before rounding to whole pixels), the size the text is drawn at, and whether all of
+// it shows in the control. Buttons are taken as having the focus, which leaves their caption the
+// least room.
 struct CaptionFit {
   const Control* control;
-  int font_size;
+  double font_size;
   int drawn_size;
   bool whole;
 };

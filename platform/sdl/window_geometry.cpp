@@ -8,11 +8,15 @@ namespace platform::sdl {
 namespace {
 
 constexpr double kDisplayShare = 0.85;
+// Scales from 1 up go in quarters; below 1, in twentieths, so a small screen loses little.
+constexpr double kStepsPerUnitFromOne = 4.0;
+constexpr double kStepsPerUnitBelowOne = 20.0;
 
-// The largest quarter step at which the form fits an area of the given size.
-double quarter_steps_fitting(int form_width_px, int form_height_px, double width, double height) {
+// The largest step (1 / steps_per_unit) at which the form fits an area of the given size.
+double steps_fitting(int form_width_px, int form_height_px, double width, double height,
+                     double steps_per_unit) {
   const double fit = std::min(width / form_width_px, height / form_height_px);
-  return std::floor(fit * 4.0 + 1e-9) / 4.0;
+  return std::floor(fit * steps_per_unit + 1e-9) / steps_per_unit;
 }
 
 int centred(int start, int room, int size) {
@@ -25,12 +29,12 @@ double choose_window_scale(int form_width_px, int form_height_px, int usable_wid
                            int usable_height) {
   if (form_width_px <= 0 || form_height_px <= 0 || usable_width <= 0 || usable_height <= 0)
     return 1.0;
-  const double roomy = quarter_steps_fitting(
-      form_width_px, form_height_px, kDisplayShare * usable_width, kDisplayShare * usable_height);
+  const double roomy = steps_fitting(form_width_px, form_height_px, kDisplayShare * usable_width,
+                                     kDisplayShare * usable_height, kStepsPerUnitFromOne);
   if (roomy >= 1.0)
     return roomy;
-  const double whole =
-      quarter_steps_fitting(form_width_px, form_height_px, usable_width, usable_height);
+  const double whole = steps_fitting(form_width_px, form_height_px, usable_width, usable_height,
+                                     kStepsPerUnitBelowOne);
   return std::clamp(whole, kSmallestWindowScale, 1.0);
 }
 

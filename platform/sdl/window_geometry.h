@@ -31,9 +31,9 @@ struct ScreenRect {
 // The smallest window scale: below it the text grows too small to read.
 inline constexpr double kSmallestWindowScale = 0.75;
 
-// The scale, in quarter steps, at which a form of the given pixel size (at scale 1) opens on a
-// screen whose usable area (without task bars) is given: the largest that fits 85% of that area,
-// or where not even scale 1 does, the largest up to 1 at which the form fits the whole area;
+// The scale at which a form of the given pixel size (at scale 1) opens on a screen whose usable
+// area (without task bars) is given: the largest quarter step that fits 85% of that area, or where
+// not even scale 1 does, the largest step of 0.05 up to 1 at which the form fits the whole area;
 // never below the smallest scale.
 double choose_window_scale(int form_width_px, int form_height_px, int usable_width,
                            int usable_height);

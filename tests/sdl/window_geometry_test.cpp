@@ -18,7 +18,8 @@ constexpr float kTableHeight = 8800;
 
 struct Screen {
   int width, height;
-  double scale;  // the scale the table opens at
+  double scale;   // the scale the table opens at
+  int panel = 0;  // a task bar along the top
 };
 
 bool fits(const ScreenRect& window, const ScreenRect& area) {
@@ -27,42 +28,46 @@ bool fits(const ScreenRect& window, const ScreenRect& area) {
          window.y + window.height <= area.y + area.height;
 }
 
-TEST(WindowScale, TheTableOpensWhollyOnEveryScreenAtTheLargestQuarterStepThatFits) {
-  const Screen screens[] = {{640, 480, 0.75},  {800, 600, 0.75},  {1024, 600, 1.0},
-                            {1024, 768, 1.0},  {1280, 720, 1.0},  {1280, 1024, 1.25},
-                            {1366, 768, 1.0},  {1600, 900, 1.25}, {1920, 1080, 1.5},
-                            {2560, 1440, 2.0}, {3200, 1800, 2.5}, {3840, 2160, 3.0}};
+TEST(WindowScale, TheTableOpensWhollyOnEveryScreenAtTheLargestStepThatFits) {
+  const Screen screens[] = {{640, 480, 0.75},  {800, 600, 0.95},      {800, 600, 0.95, 30},
+                            {1024, 600, 1.0},  {1024, 600, 0.95, 30}, {1024, 768, 1.0},
+                            {1280, 720, 1.0},  {1280, 1024, 1.25},    {1366, 768, 1.0},
+                            {1600, 900, 1.25}, {1920, 1080, 1.5},     {2560, 1440, 2.0},
+                            {3200, 1800, 2.5}, {3840, 2160, 3.0}};
   for (const Screen& screen : screens) {
-    const ScreenRect usable{0, 0, screen.width, screen.height};
+    const ScreenRect usable{0, screen.panel, screen.width, screen.height - screen.panel};
     const WindowPlacement placement = place_window(kTableWidth, kTableHeight, usable);
-    SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height));
+    SCOPED_TRACE(std::to_string(screen.width) + "x" + std::to_string(screen.height) + " panel " +
+                 std::to_string(screen.panel));
     EXPECT_DOUBLE_EQ(placement.scale, screen.scale);
     EXPECT_TRUE(fits(placement.window, usable));
     EXPECT_EQ(placement.window.width, twips_to_pixels(kTableWidth, placement.scale));
     EXPECT_EQ(placement.window.height, twips_to_pixels(kTableHeight, placement.scale));
     // Centred: the margins left and right (above and below) differ by one pixel at most.
     const int right = usable.width - placement.window.x - placement.window.width;
-    const int below = usable.height - placement.window.y - placement.window.height;
+    const int below = usable.y + usable.height - placement.window.y - placement.window.height;
     EXPECT_LE(std::abs(placement.window.x - right), 1);
-    EXPECT_LE(std::abs(placement.window.y - below), 1);
+    EXPECT_LE(std::abs(placement.window.y - usable.y - below), 1);
   }
 }
 
-TEST(WindowScale, AQuarterStepMoreWouldNotFit) {
+TEST(WindowScale, AStepMoreWouldNotFit) {
   for (int width = 640; width <= 3840; width += 160) {
     for (int height = 480; height <= 2160; height += 120) {
       const double scale = choose_window_scale(820, 587, width, height);
-      const double larger = scale + 0.25;
       SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
       ASSERT_GE(scale, kSmallestWindowScale);
-      EXPECT_DOUBLE_EQ(scale * 4, std::floor(scale * 4));
       if (820 <= 0.85 * width && 587 <= 0.85 * height) {
-        // Where scale 1 leaves room, the window keeps to 85% of the screen.
+        // Where scale 1 leaves room, the window keeps to 85% of the screen, in quarter steps.
+        const double larger = scale + 0.25;
+        EXPECT_DOUBLE_EQ(scale * 4, std::round(scale * 4));
         EXPECT_LE(820 * scale, 0.85 * width);
         EXPECT_LE(587 * scale, 0.85 * height);
         EXPECT_TRUE(820 * larger > 0.85 * width || 587 * larger > 0.85 * height);
       } else {
-        // Otherwise it may take the whole screen, up to scale 1.
+        // Otherwise it may take the whole screen, up to scale 1, in steps of 0.05.
+        const double larger = scale + 0.05;
+        EXPECT_DOUBLE_EQ(scale * 20, std::round(scale * 20));
         EXPECT_LE(scale, 1.0);
         EXPECT_LE(820 * scale, width);
         EXPECT_LE(587 * scale, height);
