@@ -4,8 +4,8 @@
 
 namespace omaha {
 
-// Makes the pictures built into the program (the card sheet 101, the rooms 102..104) available
-// by resource number. Each is decoded when first asked for and dropped when no one holds it.
+// Makes the pictures built into the program (the card sheet and the rooms) available by their
+// resource numbers. Each is decoded when first asked for and dropped when no one holds it.
 void register_embedded_bitmaps(platform::ResourceStore& store);
 
 }  // namespace omaha

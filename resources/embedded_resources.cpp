@@ -3,19 +3,20 @@
 #include <png.h>
 
 #include <cstddef>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 
+#include "built_in_pictures.h"
+
 // Arrays written at build time by cmake/embed.cmake.
-extern const unsigned char omaha_bitmap_101[];
-extern const std::size_t omaha_bitmap_101_size;
-extern const unsigned char omaha_bitmap_102[];
-extern const std::size_t omaha_bitmap_102_size;
-extern const unsigned char omaha_bitmap_103[];
-extern const std::size_t omaha_bitmap_103_size;
-extern const unsigned char omaha_bitmap_104[];
-extern const std::size_t omaha_bitmap_104_size;
+extern const unsigned char omaha_card_sheet[];
+extern const std::size_t omaha_card_sheet_size;
+extern const unsigned char omaha_club_room[];
+extern const std::size_t omaha_club_room_size;
+extern const unsigned char omaha_casino_hall[];
+extern const std::size_t omaha_casino_hall_size;
+extern const unsigned char omaha_lounge[];
+extern const std::size_t omaha_lounge_size;
 extern const unsigned char omaha_font_regular[];
 extern const std::size_t omaha_font_regular_size;
 extern const unsigned char omaha_font_bold[];
@@ -24,18 +25,19 @@ extern const std::size_t omaha_font_bold_size;
 namespace resources {
 namespace {
 
-// The built-in pictures 101..104 as PNG files, and how many real pixels make one logical pixel.
+// The built-in pictures as PNG files by resource number, and how many real pixels make one
+// logical pixel.
 struct EmbeddedPicture {
+  int id;
   const unsigned char* png;
   const std::size_t& size;
   int density;
 };
-constexpr int kFirstPicture = 101;
 const EmbeddedPicture kPictures[] = {
-    {omaha_bitmap_101, omaha_bitmap_101_size, 2},
-    {omaha_bitmap_102, omaha_bitmap_102_size, 1},
-    {omaha_bitmap_103, omaha_bitmap_103_size, 1},
-    {omaha_bitmap_104, omaha_bitmap_104_size, 1},
+    {kCardSheetBitmap, omaha_card_sheet, omaha_card_sheet_size, kSheetDensity},
+    {kClubRoomBitmap, omaha_club_room, omaha_club_room_size, 1},
+    {kCasinoHallBitmap, omaha_casino_hall, omaha_casino_hall_size, 1},
+    {kLoungeBitmap, omaha_lounge, omaha_lounge_size, 1},
 };
 
 // Throws std::runtime_error when the PNG file cannot be read.
@@ -59,11 +61,11 @@ DecodedImage decode_png(const EmbeddedPicture& picture) {
 }  // namespace
 
 DecodedImage decode_bitmap(int id) {
-  const int index = id - kFirstPicture;
-  if (index < 0 || index >= static_cast<int>(std::size(kPictures))) {
-    throw std::out_of_range("no built-in bitmap " + std::to_string(id));
+  for (const EmbeddedPicture& picture : kPictures) {
+    if (picture.id == id)
+      return decode_png(picture);
   }
-  return decode_png(kPictures[index]);
+  throw std::out_of_range("no built-in bitmap " + std::to_string(id));
 }
 
 std::span<const std::uint8_t> font_regular() {

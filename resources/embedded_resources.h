@@ -15,9 +15,9 @@ struct DecodedImage {
   std::vector<std::uint8_t> rgb;  // row-major, 3 bytes per pixel
 };
 
-// Decodes one of the pictures built into the program: 101 is the card sheet (4 rows of 18 cells,
-// drawn at density 2), 102..104 are the room pictures. Each call decodes afresh; nothing is kept.
-// Throws std::out_of_range for any other id.
+// Decodes one of the pictures built into the program by its number in built_in_pictures.h: the
+// card sheet (drawn at kSheetDensity) or a room picture. Each call decodes afresh; nothing is
+// kept. Throws std::out_of_range for any other id.
 DecodedImage decode_bitmap(int id);
 
 // The bytes of the built-in TrueType fonts (Liberation Sans).

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "resources/built_in_pictures.h"
 #include "table/card_code.h"
 
 namespace omaha {
@@ -14,12 +15,14 @@ using platform::ControlKind;
 // The choices of each group, in the order of the group's controls.
 constexpr std::array<std::int32_t, 4> kTableTopColours{0x8000, 0xC0C000, 0x4080, 0x800000};
 constexpr std::array<std::int16_t, 4> kCardBackCells{kDefaultCardBack, 53, 54, 55};
-constexpr std::array<int, 4> kRoomBitmaps{0, 102, 103, 104};  // 0: no room picture
+// 0: no room picture.
+constexpr std::array<int, 4> kRoomBitmaps{0, resources::kClubRoomBitmap,
+                                          resources::kCasinoHallBitmap, resources::kLoungeBitmap};
 
-// A card back shown at the cell's own size: a cell of the sheet is 40 x 56 pixels, 15 twips each.
+// A card back shown at the cell's own size, 15 twips a pixel.
 constexpr float kTwipsPerPixel = 15;
-constexpr float kCellWidth = 40 * kTwipsPerPixel;
-constexpr float kCellHeight = 56 * kTwipsPerPixel;
+constexpr float kCellWidth = resources::kCellWidth * kTwipsPerPixel;
+constexpr float kCellHeight = resources::kCellHeight * kTwipsPerPixel;
 
 constexpr platform::Colour kButtonFace = 0xC0C0C0;
 constexpr double kFontPoints = 7.8;  // the screen's font; the name box has it in bold

@@ -8,6 +8,7 @@
 #include "platform/bitmap.h"
 #include "platform/control.h"
 #include "platform/form.h"
+#include "resources/built_in_pictures.h"
 
 namespace omaha {
 
@@ -36,12 +37,13 @@ class settings : public platform::Form {
   platform::Control &Image5, &Image6, &Image7, &Image8;  // card backs: cells 0, 53, 54, 55
   platform::Control& Label8;                             // "Room BackGround"
   platform::Control& Shape7;                             // outline round the room choices
-  platform::Control &Image4, &Image3, &Image2;           // room pictures 104, 103, 102
+  platform::Control &Image4, &Image3, &Image2;           // lounge, casino hall, club room
   platform::Control& Shape8;                             // black: no room picture
   platform::Control& Label9;                             // click area over Shape8
   platform::Control& Command1;                           // "Ok"
   platform::Control& Command2;                           // "Exit"
-  platform::PictureClip PictureClip1{4, 18};             // the card sheet
+  // The card sheet.
+  platform::PictureClip PictureClip1{resources::kSheetRows, resources::kSheetColumns};
 
   // ---- handlers ----
   void Form_Load();

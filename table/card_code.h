@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "resources/built_in_pictures.h"
+
 namespace omaha {
 
 // A card is a code 1..52: rank (code - 1) / 4 (0 = deuce .. 12 = ace), suit (code - 1) % 4
@@ -19,8 +21,9 @@ constexpr bool is_card_code(int code) {
 // The card text of a code ("2c", "10h", "As"); the empty text for anything but 1..52.
 std::string convert2card(int temp);
 
+using resources::kCardSheetBitmap;
+
 // Card-sheet cells besides the faces.
-constexpr int kCardSheetBitmap = 101;
 constexpr int kDefaultCardBack = 0;
 
 }  // namespace omaha

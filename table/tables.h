@@ -10,6 +10,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/timer.h"
+#include "resources/built_in_pictures.h"
 #include "table/player_record.h"
 
 namespace omaha {
@@ -126,7 +127,7 @@ class tables : public platform::Form {
 
   platform::Timer& Timer1;      // next-hand timer, 13 s
   platform::Timer& roundtimer;  // turn clock, 2 s
-  platform::PictureClip PictureClip1{4, 18};
+  platform::PictureClip PictureClip1{resources::kSheetRows, resources::kSheetColumns};
 
   // ---- the seat map ----
   Control& seat_lamp(int seat) const { return *at(seat_lamps_, seat); }

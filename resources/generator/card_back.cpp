@@ -10,21 +10,21 @@ constexpr double kInset = 2.6;
 constexpr double kLatticeStep = 4.0;
 constexpr double kLatticeLine = 0.62;
 constexpr double kEmblemRadius = 6.5;
-const Vec2 kCentre{20, 28};
 
 // A fine diagonal lattice of light lines over the main colour.
 void draw_lattice(cairo_t* cr, Rgb colour) {
-  const Figure field = rounded_rect(kInset, kInset, 40 - kInset, 56 - kInset, 1.6);
+  const Figure field = rounded_rect(kInset, kInset, kCellWidth - kInset, kCellHeight - kInset, 1.6);
   fill(cr, field, colour);
   cairo_save(cr);
   cairo_new_path(cr);
   field(cr);
   cairo_clip(cr);
-  for (double d = -56; d <= 96; d += kLatticeStep) {
+  // Lines at 45 degrees both ways, from far enough left and right to cover the whole card.
+  for (double d = -kCellHeight; d <= kCellWidth + kCellHeight; d += kLatticeStep) {
     cairo_move_to(cr, d, 0);
-    cairo_line_to(cr, d + 56, 56);
+    cairo_line_to(cr, d + kCellHeight, kCellHeight);
     cairo_move_to(cr, d, 0);
-    cairo_line_to(cr, d - 56, 56);
+    cairo_line_to(cr, d - kCellHeight, kCellHeight);
   }
   const Rgb line = mix(colour, rgb8(255, 255, 255), 0.45);
   cairo_set_source_rgb(cr, line.r, line.g, line.b);
@@ -60,11 +60,12 @@ void draw_card_back(cairo_t* cr, Rgb colour) {
 
   const Rgb white = rgb8(255, 255, 255);
   const double frame = kInset + 1.45;
-  stroke(cr, rounded_rect(frame, frame, 40 - frame, 56 - frame, 0.8), 0.5, white, 0.85);
+  stroke(cr, rounded_rect(frame, frame, kCellWidth - frame, kCellHeight - frame, 0.8), 0.5, white,
+         0.85);
 
-  fill(cr, circle(kCentre, kEmblemRadius + 0.8), mix(colour, rgb8(0, 0, 0), 0.35));
-  stroke(cr, circle(kCentre, kEmblemRadius - 0.4), 0.8, white, 1.0);
-  fill(cr, star(kCentre, kEmblemRadius - 2.0, 1.6), white);
+  fill(cr, circle(kCardCentre, kEmblemRadius + 0.8), mix(colour, rgb8(0, 0, 0), 0.35));
+  stroke(cr, circle(kCardCentre, kEmblemRadius - 0.4), 0.8, white, 1.0);
+  fill(cr, star(kCardCentre, kEmblemRadius - 2.0, 1.6), white);
 }
 
 }  // namespace resgen

@@ -31,7 +31,6 @@ constexpr double kIndexSuitSize = 8.0;
 constexpr double kInkMinLeft = 1.6;  // text keeps clear of the card's edge
 
 // The large symbol in the middle, bigger on aces; court cards frame it on a cream panel.
-const Vec2 kCentre{20, 28};
 constexpr double kCentreSuitSize = 16.0;
 constexpr double kAceSuitSize = 18.0;
 constexpr double kCourtSuitSize = 13.0;
@@ -76,7 +75,7 @@ void draw_index(cairo_t* cr, int rank, int suit) {
   const double size = kRankHeight / eight.height;
   const double baseline = kIndexTop + kRankHeight;
   cairo_save(cr);
-  cairo_rectangle(cr, 0, 0, 40, baseline + kRankTail);
+  cairo_rectangle(cr, 0, 0, kCellWidth, baseline + kRankTail);
   cairo_clip(cr);
   cairo_new_path(cr);
   trace_text(cr, kRanks[rank], size, kIndexColumn, baseline, kRankMaxWidth);
@@ -92,9 +91,10 @@ void draw_index(cairo_t* cr, int rank, int suit) {
 
 void draw_card_blank(cairo_t* cr) {
   // A plain edge colour fills the whole cell, so the card reads well on any background.
-  fill(cr, rect(0, 0, 40, 56), kEdge);
+  fill(cr, rect(0, 0, kCellWidth, kCellHeight), kEdge);
   fill(cr,
-       rounded_rect(kEdgeWidth, kEdgeWidth, 40 - kEdgeWidth, 56 - kEdgeWidth, kCorner - kEdgeWidth),
+       rounded_rect(kEdgeWidth, kEdgeWidth, kCellWidth - kEdgeWidth, kCellHeight - kEdgeWidth,
+                    kCorner - kEdgeWidth),
        kPaper);
 }
 
@@ -106,8 +106,8 @@ void draw_card_face(cairo_t* cr, int code) {
 
   draw_card_blank(cr);
   if (court) {
-    const double x0 = kCentre.x - kPanelHalfWidth, x1 = kCentre.x + kPanelHalfWidth;
-    const double y0 = kCentre.y - kPanelHalfHeight, y1 = kCentre.y + kPanelHalfHeight;
+    const double x0 = kCardCentre.x - kPanelHalfWidth, x1 = kCardCentre.x + kPanelHalfWidth;
+    const double y0 = kCardCentre.y - kPanelHalfHeight, y1 = kCardCentre.y + kPanelHalfHeight;
     fill(cr, rounded_rect(x0, y0, x1, y1, 1.5), kPanelEdge);
     fill(cr, rounded_rect(x0 + 0.6, y0 + 0.6, x1 - 0.6, y1 - 0.6, 1.0), kPanel);
   }
@@ -117,13 +117,13 @@ void draw_card_face(cairo_t* cr, int code) {
   draw_index(cr, rank, suit);
   // The same index, turned half round, in the bottom-right corner.
   cairo_save(cr);
-  cairo_translate(cr, 40, 56);
+  cairo_translate(cr, kCellWidth, kCellHeight);
   cairo_rotate(cr, std::numbers::pi);
   draw_index(cr, rank, suit);
   cairo_restore(cr);
   const double size = rank == kAce ? kAceSuitSize : court ? kCourtSuitSize : kCentreSuitSize;
   cairo_new_path(cr);
-  trace_suit(cr, suit, kCentre, size);
+  trace_suit(cr, suit, kCardCentre, size);
   cairo_fill(cr);
 }
 

@@ -25,7 +25,8 @@ template <typename Draw>
 void in_cell(cairo_t* cr, int cell, int density, Draw draw) {
   cairo_save(cr);
   cairo_scale(cr, density, density);
-  cairo_translate(cr, (cell % kSheetColumns) * kCellWidth, (cell / kSheetColumns) * kCellHeight);
+  cairo_translate(cr, (cell % resources::kSheetColumns) * kCellWidth,
+                  (cell / resources::kSheetColumns) * kCellHeight);
   cairo_rectangle(cr, 0, 0, kCellWidth, kCellHeight);
   cairo_clip(cr);
   draw();
@@ -35,7 +36,8 @@ void in_cell(cairo_t* cr, int cell, int density, Draw draw) {
 }  // namespace
 
 Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font) {
-  Canvas sheet(kSheetWidth * density, kSheetHeight * density, rgb8(255, 255, 255));
+  Canvas sheet(resources::kSheetWidth * density, resources::kSheetHeight * density,
+               rgb8(255, 255, 255));
   const FontFace font = open_font(bold_font);
   cairo_t* cr = sheet.context();
   cairo_set_font_face(cr, font.get());

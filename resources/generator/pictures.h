@@ -3,18 +3,16 @@
 #include <filesystem>
 
 #include "canvas.h"
+#include "resources/built_in_pictures.h"
 
 namespace resgen {
 
-// The card sheet: 4 rows of 18 cells, each 40 x 56 logical pixels, numbered row by row from the
-// top left, drawn at `density` real pixels per logical pixel. Cell 0 and 53..55 are card backs,
-// 1..52 the faces by card code, the rest blank white. Ranks and suits are set in the bold font.
-constexpr int kSheetColumns = 18;
-constexpr int kCellWidth = 40;
-constexpr int kCellHeight = 56;
-constexpr int kSheetWidth = 722;
-constexpr int kSheetHeight = 226;
+using resources::kCellHeight;
+using resources::kCellWidth;
 
+// The card sheet on the grid of resources/built_in_pictures.h, drawn at `density` real pixels per
+// logical pixel. Cell 0 and 53..55 are card backs, 1..52 the faces by card code, the rest blank
+// white. Ranks and suits are set in the bold font.
 Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font);
 
 // The room pictures; the middle is hidden by the table, so the detail sits around the edges.
@@ -24,8 +22,9 @@ Canvas draw_club_room();    // warm wood-panelled club room with lamps
 Canvas draw_casino_hall();  // dark blue hall with rows of lights
 Canvas draw_lounge();       // green and brown lounge with tall windows
 
-// Each card is drawn in card coordinates, 0..40 across and 0..56 down, into a context that has
-// been placed on and clipped to the card's cell.
+// Each card is drawn in card coordinates, 0..kCellWidth across and 0..kCellHeight down, into a
+// context that has been placed on and clipped to the card's cell.
+inline constexpr Vec2 kCardCentre{kCellWidth / 2.0, kCellHeight / 2.0};
 
 // The white card with its thin border and rounded corners.
 void draw_card_blank(cairo_t* cr);
