@@ -2,9 +2,9 @@
 
 #include <malloc.h>
 
-#include "app/embedded_bitmaps.h"
 #include "platform/application.h"
 #include "platform/sdl/sdl_backend.h"
+#include "resources/embedded_bitmaps.h"
 #include "resources/embedded_resources.h"
 #include "screens/settings.h"
 #include "screens/splash.h"

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "app/embedded_bitmaps.h"
 #include "crowded_table.h"
 #include "game_harness.h"
 #include "platform/sdl/font_cache.h"
 #include "platform/sdl/form_renderer.h"
 #include "platform/sdl/sdl_handles.h"
+#include "resources/embedded_bitmaps.h"
 #include "resources/embedded_resources.h"
 
 namespace omaha::testing {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_bitmaps.h"
 #include "betting/dealer_button.h"
 #include "crowded_table.h"
 #include "game_harness.h"
 #include "platform/sdl/offscreen.h"
+#include "resources/embedded_bitmaps.h"
 #include "resources/embedded_resources.h"
 #include "screens/splash.h"
 

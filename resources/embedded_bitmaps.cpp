@@ -1,4 +1,4 @@
-#include "app/embedded_bitmaps.h"
+#include "resources/embedded_bitmaps.h"
 
 #include <memory>
 
