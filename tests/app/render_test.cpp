@@ -12,7 +12,7 @@
 #include "betting/dealer_button.h"
 #include "crowded_table.h"
 #include "game_harness.h"
-#include "platform/sdl/offscreen.h"
+#include "offscreen.h"
 #include "resources/embedded_bitmaps.h"
 #include "resources/embedded_resources.h"
 #include "screens/splash.h"

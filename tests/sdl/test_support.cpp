@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/offscreen.h"
+#include "offscreen.h"
 
 namespace sdl_test {
 

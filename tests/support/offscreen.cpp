@@ -1,4 +1,4 @@
-#include "platform/sdl/offscreen.h"
+#include "offscreen.h"
 
 #include <algorithm>
 #include <cstddef>
