@@ -68,24 +68,8 @@ void charge_sitting_out_button(tables& t) {
 
 void reset_hand(tables& t) {
   t.winnerlabel.set_caption(" ");
-  t.numberofwinners = 0;
-  t.raiservalue = 0;
-  t.currentbet = 0;
   t.winnerlabel.set_visible(false);
-  zero_total_bets(t);
-  t.pot = 0;
-  t.sidepot = 0;
-  t.flopshower = 0;
-  t.flopshower1 = 0;
-  t.flopshower2 = 0;
-  t.flopshower3 = 0;
-  t.folder = 0;
-  t.raiser = false;
-  t.gameover = false;
-  t.postblinds = false;
-  t.postflop1 = false;
-  t.postflop2 = false;
-  t.postflop3 = false;
+  reset_hand_state(t);
   bet_panel_hide(t);
   t.Timer1.set_enabled(false);
 }
@@ -102,6 +86,25 @@ void sweep_button_past_empty_seats(tables& t) {
 }
 
 }  // namespace
+
+void reset_hand_state(tables& t) {
+  t.numberofwinners = 0;
+  t.raiservalue = 0;
+  zero_total_bets(t);
+  t.pot = 0;
+  t.sidepot = 0;
+  t.flopshower = 0;
+  t.flopshower1 = 0;
+  t.flopshower2 = 0;
+  t.flopshower3 = 0;
+  t.folder = 0;
+  t.raiser = false;
+  t.gameover = false;
+  t.postblinds = false;
+  t.postflop1 = false;
+  t.postflop2 = false;
+  t.postflop3 = false;
+}
 
 void first_game(tables& t) {
   t.winnerlabel.set_caption(" ");

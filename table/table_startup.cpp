@@ -37,19 +37,8 @@ void Form_Load(tables& t) {
   t.limittimersetting = 300;
   t.tossdone = 0;
   t.limits = 10;
-  t.pot = 0;
-  t.folder = 0;
-  t.sidepot = 0;
-  t.postblinds = false;
-  t.postflop1 = false;
-  t.postflop2 = false;
-  t.postflop3 = false;
-  t.currentbet = 0;
-  t.gameover = false;
-  t.raiser = false;
-  t.raiservalue = 0;
+  reset_hand_state(t);
   t.closer = 0;
-  t.numberofwinners = 0;
   t.level = 1;
   t.focuser = 0;
 
@@ -61,15 +50,6 @@ void Form_Load(tables& t) {
 
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player(seat).prize = 1000;
-  for (int seat = 1; seat <= kSeats; ++seat)
-    t.player(seat).bet = 0;
-  for (int seat = 1; seat <= kSeats; ++seat)
-    t.player(seat).totalbet = 0;
-
-  t.flopshower = 0;
-  t.flopshower1 = 0;
-  t.flopshower2 = 0;
-  t.flopshower3 = 0;
 
   class_set_to_zero(t);
 
