@@ -29,11 +29,11 @@ bool fits(const ScreenRect& window, const ScreenRect& area) {
 }
 
 TEST(WindowScale, TheTableOpensWhollyOnEveryScreenAtTheLargestStepThatFits) {
-  const Screen screens[] = {{640, 480, 0.75},  {800, 600, 0.95},      {800, 600, 0.95, 30},
-                            {1024, 600, 1.0},  {1024, 600, 0.95, 30}, {1024, 768, 1.0},
-                            {1280, 720, 1.0},  {1280, 1024, 1.25},    {1366, 768, 1.0},
-                            {1600, 900, 1.25}, {1920, 1080, 1.5},     {2560, 1440, 2.0},
-                            {3200, 1800, 2.5}, {3840, 2160, 3.0}};
+  const Screen screens[] = {{640, 480, 0.75},      {800, 600, 0.95},  {1024, 600, 1.0},
+                            {1024, 600, 0.95, 30}, {1024, 768, 1.0},  {1280, 720, 1.0},
+                            {1280, 1024, 1.25},    {1366, 768, 1.0},  {1600, 900, 1.25},
+                            {1920, 1080, 1.5},     {2560, 1440, 2.0}, {3200, 1800, 2.5},
+                            {3840, 2160, 3.0}};
   for (const Screen& screen : screens) {
     const ScreenRect usable{0, screen.panel, screen.width, screen.height - screen.panel};
     const WindowPlacement placement = place_window(kTableWidth, kTableHeight, usable);
