@@ -38,24 +38,14 @@ void set_captions(tables& t) {
   t.Command6.set_caption(std::to_string(static_cast<std::int64_t>(raise)));
 }
 
-// Call, or Check when nothing is owed. The focus must not drop from a hidden Call onto Raise,
-// where Enter would raise: it goes to Check.
+// Call, or Check when nothing is owed. A hidden Call keeps the focus, unseen, so Enter checks
+// nothing: the human clicks Check or moves to it with Tab.
 void offer_action_panel(tables& t) {
   light_seat(t, kHuman);
   bet_panel_show(t);
-  if (platform::Val(t.Command5.caption()) <= 0) {
-    t.Command7.set_visible(true);
-    if (t.Command5.has_focus())
-      t.Command7.SetFocus();
-    t.Command5.set_visible(false);
-  } else {
-    t.Command7.set_visible(false);
-    t.Command5.set_visible(true);
-  }
-  // Hiding the panel before the blinds are in walks the focus off it onto "Exit", where Enter
-  // would end the program: a decision turn starts in the amount box instead.
-  if (t.Command2.has_focus() && t.closer != 1)
-    t.Text2.SetFocus();
+  const bool owes = platform::Val(t.Command5.caption()) > 0;
+  t.Command7.set_visible(!owes);
+  t.Command5.set_visible(owes);
 }
 
 // A human who cannot act hands the turn on; the next tick gives it to seat 2.

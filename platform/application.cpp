@@ -67,20 +67,9 @@ void Application::remove_timer(Timer& timer) {
 
 // ---- the queue -------------------------------------------------------------------------------
 
-std::uint64_t Application::enqueue(const Form& target, std::function<void()> event) {
-  if (ended_)
-    return 0;
-  queue_.push_back(Event{&target, std::move(event), ++last_event_id_});
-  return last_event_id_;
-}
-
-bool Application::drop_event(std::uint64_t id) {
-  const auto found =
-      std::find_if(queue_.begin(), queue_.end(), [id](const Event& e) { return e.id == id; });
-  if (found == queue_.end())
-    return false;
-  queue_.erase(found);
-  return true;
+void Application::enqueue(const Form& target, std::function<void()> event) {
+  if (!ended_)
+    queue_.push_back(Event{&target, std::move(event)});
 }
 
 void Application::drain() {
@@ -131,50 +120,47 @@ void Application::give_focus(Control& control, bool by_user) {
     return;
   if (focus_ == &control) {
     focus_from_user_ = focus_from_user_ || by_user;
+    // An owner that was hidden or disabled and is given the focus again gets it anew.
+    if (owner_hidden_since_got_focus_)
+      raise_got_focus(control);
     return;
   }
-  handed_on_.reset();
-  move_focus(&control, by_user, true);
-}
-
-std::uint64_t Application::move_focus(Control* to, bool by_user, bool old_loses_focus) {
   Control* old = focus_;
-  focus_ = to;
-  focus_from_user_ = to != nullptr && by_user;
+  focus_ = &control;
+  focus_from_user_ = by_user;
   mark_changed();
-  if (old != nullptr && old_loses_focus) {
+  if (old != nullptr) {
     post(old->form(), [old] {
       if (old->on_lost_focus)
         old->on_lost_focus();
     });
   }
-  if (to == nullptr)
-    return 0;
-  return enqueue(to->form(), [to] {
-    if (to->on_got_focus)
-      to->on_got_focus();
+  raise_got_focus(control);
+}
+
+void Application::raise_got_focus(Control& control) {
+  owner_hidden_since_got_focus_ = false;
+  post(control.form(), [&control] {
+    if (control.on_got_focus)
+      control.on_got_focus();
   });
 }
 
-void Application::focus_owner_unavailable(Control& control) {
-  // One handler hiding several controls in a row walks the focus over them; a control it passed
-  // to and hides before its GotFocus has run never really held the focus: it raises no focus
-  // events at all.
-  const bool never_held =
-      handed_on_ && handed_on_->control == &control && drop_event(handed_on_->got_focus_event);
-  handed_on_.reset();
-  Control* next = control.form().next_tab_stop(&control);
-  const std::uint64_t got_focus = move_focus(next, false, !never_held);
-  if (next != nullptr)
-    handed_on_ = HandedOnFocus{next, got_focus};
-}
-
 void Application::forget_focus_in(const Form& form) {
-  if (focus_ != nullptr && &focus_->form() == &form) {
+  if (focus_in(form) != nullptr) {
     focus_ = nullptr;
     focus_from_user_ = false;
-    handed_on_.reset();
+    owner_hidden_since_got_focus_ = false;
   }
+}
+
+Control* Application::focus_in(const Form& form) const {
+  return focus_ != nullptr && &focus_->form() == &form ? focus_ : nullptr;
+}
+
+Control* Application::key_target_in(const Form& form) const {
+  Control* owner = focus_in(form);
+  return owner != nullptr && owner->visible() && owner->enabled() ? owner : nullptr;
 }
 
 // ---- user input ------------------------------------------------------------------------------
@@ -204,12 +190,15 @@ void Application::key_down(Form& form, int key_code, int shift, bool repeat) {
   post(form, [this, &form, key_code, shift, repeat] {
     if (form.key_preview() && form.on_key_down)
       form.on_key_down(key_code, shift);
-    Control* owner = focus_in(form);
+    // Tab moves on from the owner's place in tab order, also from a hidden owner; other keys
+    // reach only an owner that is seen.
+    if (key_code == kKeyTab) {
+      if (Control* next = form.next_tab_stop(focus_in(form), (shift & kShift) != 0))
+        give_focus(*next, true);
+      return;
+    }
+    Control* owner = key_target_in(form);
     switch (key_code) {
-      case kKeyTab:
-        if (Control* next = form.next_tab_stop(owner, (shift & kShift) != 0))
-          give_focus(*next, true);
-        return;
       case kKeyEnter:
       case kKeySpace:
         // A held key presses once.

@@ -88,32 +88,25 @@ class Application {
   struct Event {
     const Form* target;
     std::function<void()> run;
-    std::uint64_t id;
-  };
-  // A control the focus passed to because its holder was hidden or disabled, while its GotFocus
-  // still waits in the queue.
-  struct HandedOnFocus {
-    const Control* control;
-    std::uint64_t got_focus_event;
   };
 
   void add_form(Form& form);
   void remove_form(Form& form);
   void add_timer(Timer& timer);
   void remove_timer(Timer& timer);
-  std::uint64_t enqueue(const Form& target, std::function<void()> event);
-  bool drop_event(std::uint64_t id);
+  void enqueue(const Form& target, std::function<void()> event);
   void drop_events_of(const Form& form);
-  // The focus owner was hidden or disabled: the focus moves on in tab order.
-  void focus_owner_unavailable(Control& control);
+  // The focus owner was hidden or disabled: it keeps the focus, unseen, and raises no events.
+  void focus_owner_hidden() { owner_hidden_since_got_focus_ = true; }
   void forget_focus_in(const Form& form);
   void give_focus(Control& control, bool by_user);
-  // The focus goes from its owner to `to` (none when nullptr); LostFocus is queued for the old
-  // owner when `old_loses_focus`, then GotFocus for the new one. Returns GotFocus's event.
-  std::uint64_t move_focus(Control* to, bool by_user, bool old_loses_focus);
+  // Queues GotFocus for the focus owner.
+  void raise_got_focus(Control& control);
   void press_button(Form& form, Control& button);
   // The focus owner when it is a control of `form`.
   Control* focus_in(const Form& form) const;
+  // The focus owner of `form` when keys reach it: a hidden or disabled owner takes none.
+  Control* key_target_in(const Form& form) const;
   // Runs the key-press handlers (the form's preview, then the focused text box's) and returns the
   // text box that takes the character, if any; a handler may change or swallow (0) the key.
   Control* deliver_key_press(Form& form, int& code_point);
@@ -127,12 +120,13 @@ class Application {
   Timer* earliest_due(std::int64_t limit) const;
 
   std::deque<Event> queue_;
-  std::uint64_t last_event_id_ = 0;
-  std::optional<HandedOnFocus> handed_on_;
   std::vector<Form*> forms_;
   std::vector<Timer*> timers_;
   Control* focus_ = nullptr;
   bool focus_from_user_ = false;
+  // The owner was hidden or disabled since its last GotFocus: giving it the focus again raises
+  // GotFocus again.
+  bool owner_hidden_since_got_focus_ = false;
   std::int64_t now_ = 0;
   bool draining_ = false;
   bool ended_ = false;

@@ -29,10 +29,6 @@ bool Application::can_draw(char32_t character) const {
   return !can_draw_ || can_draw_(character);
 }
 
-Control* Application::focus_in(const Form& form) const {
-  return focus_ != nullptr && &focus_->form() == &form ? focus_ : nullptr;
-}
-
 void Application::type_text(Form& form, std::string_view utf8) {
   if (ended_ || !form.loaded())
     return;
@@ -60,7 +56,7 @@ void Application::paste_text(Form& form, std::string_view utf8) {
     return;
   drain();
   post(form, [this, &form, utf8 = std::string(utf8)] {
-    Control* owner = focus_in(form);
+    Control* owner = key_target_in(form);
     if (owner != nullptr && owner->kind() == ControlKind::TextBox)
       insert_text(*owner, utf8);
   });
@@ -103,7 +99,8 @@ Control* Application::deliver_key_press(Form& form, int& code_point) {
       form.on_key_press(code_point);
     return nullptr;
   }
-  if (owner->kind() != ControlKind::TextBox)
+  // A hidden or disabled owner takes no keys.
+  if (owner != key_target_in(form) || owner->kind() != ControlKind::TextBox)
     return nullptr;
   if (owner->on_key_press)
     owner->on_key_press(code_point);

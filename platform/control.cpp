@@ -65,7 +65,7 @@ void Control::set_visible(bool v) {
   visible_ = v;
   changed();
   if (!v && has_focus())
-    form_.app().focus_owner_unavailable(*this);
+    form_.app().focus_owner_hidden();
 }
 
 void Control::set_enabled(bool v) {
@@ -74,7 +74,7 @@ void Control::set_enabled(bool v) {
   enabled_ = v;
   changed();
   if (!v && has_focus())
-    form_.app().focus_owner_unavailable(*this);
+    form_.app().focus_owner_hidden();
 }
 
 void Control::set_caption(std::string v) {

@@ -47,7 +47,7 @@ class Control {
   void set_bounds(float left, float top, float width, float height);
   bool contains(float x, float y) const;
 
-  // Visibility and input. Hiding or disabling the focus owner moves the focus on.
+  // Visibility and input. A hidden or disabled focus owner keeps the focus, unseen.
   bool visible() const { return visible_; }
   void set_visible(bool v);
   bool enabled() const { return enabled_; }

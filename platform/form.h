@@ -40,8 +40,8 @@ class Form {
   // The control a click at (x, y) lands on: the topmost visible control there. Shapes take no
   // clicks, so a click on a shape lands on what lies under it. nullptr: the form itself.
   Control* hit_test(float x, float y) const;
-  // The next control in tab order that Tab may move to, after `from` (or the first one). It is
-  // also where the focus goes when its owner `from` is hidden or disabled.
+  // The next control in tab order that Tab may move to, after `from` (or the first one); `from`
+  // may itself be hidden or disabled.
   Control* next_tab_stop(const Control* from, bool backwards = false) const;
 
   // Window properties.

@@ -251,8 +251,8 @@ void lay_out_captions(tables& t) {
 void lay_out_buttons(tables& t) {
   style_button(t.Command2, "Exit", 0xFFFF, 0);
   t.Command2.set_bounds(120, 8200, 1100, 420);
-  // The focus comes to rest on "Exit" whenever the panel hides: a stray Enter or Space must not
-  // end the run there.
+  // The game parks the focus on "Exit" once a hand is over: a stray Enter or Space must not end
+  // the run there.
   t.Command2.set_keys_need_user_focus(true);
   style_button(t.Command3, "Sit Out", 0x80FFFF, 2);
   t.Command3.set_bounds(1320, 8200, 1100, 420);

@@ -1,5 +1,7 @@
 // The human's turn entry on the "Call" button and the action panel.
+#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,29 +37,36 @@ TEST_F(HumanTurn, CallCaptionHasItsBlankAndRaiseAddsTwiceTheLimitWithout) {
   EXPECT_FALSE(t.roundtimer.enabled());
 }
 
-TEST_F(HumanTurn, NothingOwedOffersCheckAndTheFocusGoesToCheckNotRaise) {
+// With nothing owed the hidden Call keeps the focus: Enter does nothing until the player picks
+// Check (or reaches it with Tab).
+TEST_F(HumanTurn, NothingOwedOffersCheckAndEnterWaitsForTheChoice) {
   put_in(1, 20);
   give_human_turn();
   EXPECT_EQ(t.Command5.caption(), " 0");
   EXPECT_EQ(t.Command6.caption(), "20");
   EXPECT_FALSE(t.Command5.visible());
   EXPECT_TRUE(t.Command7.visible());
-  EXPECT_TRUE(t.Command7.has_focus());
-  app.key_down(t, platform::kKeyEnter);  // Enter now checks
+  EXPECT_TRUE(t.Command5.has_focus());
+  app.key_down(t, platform::kKeyEnter);
+  EXPECT_TRUE(t.Command7.visible());
+  EXPECT_EQ(t.focuser, kSeats);
+  app.key_down(t, platform::kKeyTab);  // Raise
+  app.key_down(t, platform::kKeyTab);  // Check
+  app.key_down(t, platform::kKeyEnter);
   EXPECT_EQ(t.player(1).prize, 980);
   EXPECT_FALSE(t.raiser);
   EXPECT_EQ(t.focuser, 1);
 }
 
-TEST_F(HumanTurn, BeforeTheBlindsTheDecisionStartsInTheAmountBoxNotOnExit) {
+TEST_F(HumanTurn, BeforeTheBlindsTheDecisionStartsOnCallNotOnExit) {
   t.postblinds = false;
   t.currentbet = 20;
   give_human_turn();
   EXPECT_TRUE(panel_visible());
-  EXPECT_TRUE(t.Text2.has_focus());
-  app.key_down(t, platform::kKeyEnter);  // an empty amount: nothing happens
+  EXPECT_TRUE(t.Command5.has_focus());
+  app.key_down(t, platform::kKeyEnter);  // Enter calls
   EXPECT_FALSE(app.ended());
-  EXPECT_TRUE(panel_visible());
+  EXPECT_EQ(t.player(1).prize, 980);
 }
 
 // Tab and Shift+Tab walk one cycle over the panel, "Exit" and "Sit Out", in opposite directions,
@@ -200,6 +209,165 @@ TEST_F(HumanTurn, LeavingRaiseCheckOrFoldStartsTheClockAndTheTurnComesBack) {
   EXPECT_TRUE(t.Command5.has_focus());
   EXPECT_FALSE(t.roundtimer.enabled());
   EXPECT_EQ(t.player(2).prize, 1000);
+}
+
+// The turn as the player meets it: where the light, the focus and the clock stand after each
+// action, and that a stray key after an action does nothing.
+TEST_F(HumanTurn, TheLightTheFocusAndTheClockFollowThePlayer) {
+  auto lit = [&] {
+    return t.Shape7.fill_colour() == turn_light_on && t.Picture2.back_colour() == turn_light_on;
+  };
+  // Enter, Space and a digit after an action change nothing the player sees.
+  auto stray_keys_do_nothing = [&] {
+    const auto seen = [&] {
+      return std::tuple{t.player(1).prize, t.pot, t.focuser,         t.roundtimer.enabled(),
+                        app.focus(),       lit(), t.Text2.visible(), t.Text2.text()};
+    };
+    const auto before = seen();
+    app.key_down(t, platform::kKeyEnter);
+    app.key_down(t, platform::kKeySpace);
+    app.type_text(t, "5");
+    EXPECT_EQ(seen(), before);
+    EXPECT_FALSE(app.ended());
+  };
+  auto seat_two_takes_the_turn = [&] {
+    tick();
+    EXPECT_TRUE(t.seat_lamp(2).has_focus());
+    EXPECT_FALSE(lit());
+  };
+  auto close_the_river = [&] {
+    t.postflop1 = t.postflop2 = t.postflop3 = true;
+    t.raiser = true;
+    t.flopshower3 = 1;
+  };
+  auto tab_cycle = [&] {
+    std::vector<const platform::Control*> stops;
+    for (int i = 0; i < 7; ++i) {
+      app.key_down(t, platform::kKeyTab);
+      stops.push_back(app.focus());
+    }
+    return stops;
+  };
+  const std::vector<const platform::Control*> whole_cycle{
+      &t.Command6, &t.Command8, &t.Command11, &t.Text2, &t.Command2, &t.Command3, &t.Command5};
+
+  const std::vector<std::pair<const char*, std::function<void()>>> cases{
+      {"Call: lit until the next tick",
+       [&] {
+         put_in(5, 20);
+         give_human_turn();
+         app.click(t.Command5);
+         EXPECT_TRUE(lit());
+         stray_keys_do_nothing();
+         seat_two_takes_the_turn();
+       }},
+      {"Raise while Call holds the focus: dark at the click",
+       [&] {
+         put_in(5, 20);
+         give_human_turn();
+         app.click(t.Command6);
+         EXPECT_FALSE(lit());
+         stray_keys_do_nothing();
+         seat_two_takes_the_turn();
+       }},
+      {"all-in pass-on: lit until the next tick",
+       [&] {
+         t.player(1).allin = true;
+         put_in(5, 20);
+         give_human_turn();
+         EXPECT_TRUE(lit());
+         EXPECT_FALSE(panel_visible());
+         stray_keys_do_nothing();
+         seat_two_takes_the_turn();
+       }},
+      {"before the blinds: seat 10 out at the final table",
+       [&] {
+         t.players_out = 991;
+         t.postblinds = false;
+         t.currentbet = t.limits;  // the ante
+         t.player(10).Active = false;
+         set_button(9);
+       }},
+      {"before the blinds: seat 10 all in on its big blind",
+       [&] {
+         t.postblinds = false;
+         t.player(10).prize = 15;
+         set_button(8);
+       }},
+      {"Check turn: the box keeps the clock off and Enter bets the amount",
+       [&] {
+         put_in(1, 20);
+         put_in(5, 20);
+         give_human_turn();
+         EXPECT_TRUE(lit());
+         app.click(t.Text2);
+         app.advance_by(10000);
+         EXPECT_TRUE(t.Text2.has_focus());
+         app.type_text(t, " 25 ");
+         app.key_down(t, platform::kKeyEnter);
+         EXPECT_EQ(t.player(1).prize, 955);
+         EXPECT_TRUE(t.raiser);
+         stray_keys_do_nothing();
+       }},
+      {"Call that closes the pre-flop: the turn comes back on the flop",
+       [&] {
+         t.flopshower = 1;
+         put_in(5, 20);
+         give_human_turn();
+         app.click(t.Command5);
+         tick();  // the clock rule hands the flop's first turn to the human
+         EXPECT_TRUE(t.postflop1);
+         EXPECT_TRUE(t.Command7.visible());
+         EXPECT_TRUE(lit());
+         EXPECT_FALSE(t.roundtimer.enabled());
+       }},
+      {"all in, owing nothing, closing the river at the pass-on: the clock stays off",
+       [&] {
+         close_the_river();
+         t.player(1).allin = true;
+         give_human_turn();
+         EXPECT_TRUE(t.gameover);
+         EXPECT_TRUE(t.Command2.has_focus());
+         EXPECT_FALSE(t.roundtimer.enabled());
+         EXPECT_FALSE(lit());
+       }},
+      {"Fold, Check and Bet It leave nothing for a stray key",
+       [&] {
+         for (platform::Control* action : {&t.Command8, &t.Command7, &t.Command11}) {
+           lay_out_fresh_hand();
+           t.postblinds = true;
+           put_in(1, 20);
+           put_in(5, action == &t.Command8 ? 40 : 20);
+           give_human_turn();
+           if (action == &t.Command11) {
+             app.click(t.Text2);
+             app.type_text(t, "30");
+           }
+           app.click(*action);
+           EXPECT_EQ(t.focuser, 1);
+           stray_keys_do_nothing();
+         }
+       }},
+  };
+  for (const auto& [name, play] : cases) {
+    SCOPED_TRACE(name);
+    lay_out_fresh_hand();
+    t.postblinds = true;
+    play();
+    if (t.postblinds)
+      continue;
+    // A turn entry before the blinds: the deal's own blinds hand the turn to the human.
+    t.Text2.set_text("75");
+    blinds_bet(t);
+    Command4_Click(t);
+    app.drain();
+    EXPECT_TRUE(lit());
+    EXPECT_TRUE(t.Command5.has_focus());
+    EXPECT_TRUE(panel_visible() && t.Command5.visible());
+    EXPECT_EQ(t.Text2.text(), "");
+    EXPECT_FALSE(t.roundtimer.enabled());
+    EXPECT_EQ(tab_cycle(), whole_cycle);
+  }
 }
 
 TEST_F(HumanTurn, HumanLampGoingDarkHidesThePanel) {

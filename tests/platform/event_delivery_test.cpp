@@ -199,25 +199,84 @@ TEST_F(EventLog, ControlsThatTakeNoFocusStillClick) {
   EXPECT_EQ(app.focus(), nullptr);
 }
 
-TEST_F(EventLog, HidingOrDisablingTheFocusOwnerMovesTheFocusInTabOrder) {
+// A hidden or disabled owner keeps the focus, unseen: it raises nothing and takes no keys but Tab,
+// which moves on from its place; shown again and given the focus, it gets the focus anew.
+TEST_F(EventLog, AHiddenOrDisabledOwnerKeepsTheFocusUnseen) {
   Control& a = button("a");
   Control& b = button("b");
   Control& c = button("c");
-  a.set_tab_index(3);
-  b.set_tab_index(1);
-  c.set_tab_index(2);
-  b.SetFocus();
-  app.drain();
-  log.clear();
+  Control& box = form.add(ControlKind::TextBox, "box");
+  watch(box);
+  struct Case {
+    const char* how;
+    Control& owner;
+    std::function<void()> hide;
+  };
+  const std::vector<Case> cases{
+      {"hidden", b, [&] { b.set_visible(false); }},
+      {"disabled", b, [&] { b.set_enabled(false); }},
+      {"hidden twice in one handler", b,
+       [&] {
+         b.set_visible(false);
+         b.set_enabled(false);
+         b.set_visible(false);
+       }},
+      {"a hidden text box", box, [&] { box.set_visible(false); }},
+  };
+  auto restore = [&] {
+    for (Control* control : {&a, &b, &c, &box}) {
+      control->set_visible(true);
+      control->set_enabled(true);
+    }
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.how);
+    auto hide_owner = [&] {
+      restore();
+      k.owner.SetFocus();
+      app.drain();
+      log.clear();
+      app.post(form, k.hide);
+      app.drain();
+    };
+    hide_owner();
+    EXPECT_EQ(app.focus(), &k.owner);
+    app.key_down(form, platform::kKeyEnter);
+    app.key_down(form, platform::kKeySpace);
+    app.type_text(form, "7");
+    app.paste_text(form, "8");
+    EXPECT_EQ(log, Log{});
+    EXPECT_EQ(box.text(), "");
 
-  app.post(form, [&] { b.set_visible(false); });
-  app.drain();
-  EXPECT_EQ(app.focus(), &c);
-  EXPECT_EQ(log, (Log{"lost b", "got c"}));
+    // Tab and Shift+Tab move on from the owner's place in tab order.
+    app.key_down(form, platform::kKeyTab);
+    EXPECT_EQ(log, (Log{"lost " + k.owner.name(), "got " + form.next_tab_stop(&k.owner)->name()}));
+    hide_owner();
+    app.key_down(form, platform::kKeyTab, platform::kShift);
+    EXPECT_EQ(app.focus(), form.next_tab_stop(&k.owner, true));
 
-  app.post(form, [&] { c.set_enabled(false); });
-  app.drain();
-  EXPECT_EQ(app.focus(), &a);
+    // The program moves the focus away as usual.
+    hide_owner();
+    app.post(form, [&] { a.SetFocus(); });
+    app.drain();
+    EXPECT_EQ(log, (Log{"lost " + k.owner.name(), "got a"}));
+
+    // Shown again it is the visible owner, silently; given the focus then, it gets it once more.
+    hide_owner();
+    restore();
+    app.drain();
+    EXPECT_EQ(log, Log{});
+    app.post(form, [&] {
+      k.owner.SetFocus();
+      k.owner.SetFocus();
+    });
+    app.drain();
+    EXPECT_EQ(log, (Log{"got " + k.owner.name()}));
+    log.clear();
+    app.post(form, [&] { k.owner.SetFocus(); });
+    app.drain();
+    EXPECT_EQ(log, Log{});
+  }
 }
 
 TEST_F(EventLog, TabAndShiftTabFollowTabOrderOverAvailableControls) {
@@ -225,7 +284,9 @@ TEST_F(EventLog, TabAndShiftTabFollowTabOrderOverAvailableControls) {
   Control& b = button("b");
   Control& c = button("c");
   Control& d = button("d");
+  Control& e = button("e");
   c.set_visible(false);
+  e.set_enabled(false);
   a.SetFocus();
   app.drain();
   app.key_down(form, platform::kKeyTab);
@@ -233,7 +294,7 @@ TEST_F(EventLog, TabAndShiftTabFollowTabOrderOverAvailableControls) {
   app.key_down(form, platform::kKeyTab);
   EXPECT_EQ(app.focus(), &d);  // c is hidden
   app.key_down(form, platform::kKeyTab);
-  EXPECT_EQ(app.focus(), &a);  // wraps round
+  EXPECT_EQ(app.focus(), &a);  // e is disabled; wraps round
   app.key_down(form, platform::kKeyTab, platform::kShift);
   EXPECT_EQ(app.focus(), &d);
 }
@@ -262,7 +323,18 @@ TEST_F(EventLog, AGuardedButtonTakesKeysOnlyWhereTheUserPutTheFocus) {
   };
   const std::vector<Step> steps{
       {"program", [&] { quit.SetFocus(); }, false},
-      {"focus moves on from a hidden owner", [&] { a.set_visible(false); }, false},
+      {"program after the owner was hidden",
+       [&] {
+         a.set_visible(false);
+         quit.SetFocus();
+       },
+       false},
+      {"Tab from a hidden owner",
+       [&] {
+         a.set_visible(false);
+         app.key_down(form, platform::kKeyTab);
+       },
+       true},
       {"Tab", [&] { app.key_down(form, platform::kKeyTab); }, true},
       {"Shift+Tab", [&] { app.key_down(form, platform::kKeyTab, platform::kShift); }, true},
       {"program after a click elsewhere",
