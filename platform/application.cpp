@@ -209,13 +209,13 @@ void Application::key_down(Form& form, int key_code, int shift, bool repeat) {
           return;
         }
         if (key_code == kKeyEnter)
-          press_control_key(form, '\r');
+          press_control_key(form, kKeyEnter);
         return;
       case kKeyEscape:
-        press_control_key(form, 27);
+        press_control_key(form, kKeyEscape);
         return;
       case kKeyBackspace:
-        press_control_key(form, 8);
+        press_control_key(form, kKeyBackspace);
         return;
       case kKeyDelete:
       case kKeyLeft:

@@ -42,7 +42,6 @@ class Application {
   // The event queue.
   void post(const Form& target, std::function<void()> event) { enqueue(target, std::move(event)); }
   void drain();  // runs queued events until none is left
-  bool idle() const { return queue_.empty(); }
 
   // Keyboard focus.
   Control* focus() const { return focus_; }
@@ -63,7 +62,6 @@ class Application {
   void paste_text(Form& form, std::string_view utf8);
   // Text boxes take only characters the window's fonts can draw (all of them until this is set).
   void set_drawable_characters(std::function<bool(char32_t)> can_draw);
-  bool can_draw(char32_t character) const;
   void close_window(Form& form);
 
   // Ends the program: every timer stops and the queue is dropped.
@@ -111,10 +109,12 @@ class Application {
   // text box that takes the character, if any; a handler may change or swallow (0) the key.
   Control* deliver_key_press(Form& form, int& code_point);
   void type_character(Form& form, char32_t character);
+  bool can_draw(char32_t character) const;
   // Puts text in at the caret of a text box: the characters the box takes, as many as its length
   // limit leaves room for.
   void insert_text(Control& box, std::string_view utf8);
-  // A key that produces a control character: Enter (13), Escape (27), Backspace (8).
+  // A key that produces a control character (Enter, Escape, Backspace), whose character code is
+  // its key code.
   void press_control_key(Form& form, int code_point);
   void edit_text(Control& box, int key_code);
   Timer* earliest_due(std::int64_t limit) const;

@@ -109,7 +109,7 @@ Control* Application::deliver_key_press(Form& form, int& code_point) {
 
 void Application::press_control_key(Form& form, int code_point) {
   Control* box = deliver_key_press(form, code_point);
-  if (box != nullptr && code_point == 8)
+  if (box != nullptr && code_point == kKeyBackspace)
     edit_text(*box, kKeyBackspace);
 }
 

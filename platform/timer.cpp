@@ -23,10 +23,4 @@ void Timer::set_enabled(bool on) {
     due_ = app_.now() + interval_ms_;
 }
 
-void Timer::set_interval(int ms) {
-  interval_ms_ = ms;
-  if (enabled_)
-    due_ = app_.now() + interval_ms_;
-}
-
 }  // namespace platform

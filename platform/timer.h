@@ -26,7 +26,6 @@ class Timer {
   // Disabling cancels the pending tick.
   void set_enabled(bool on);
   int interval() const { return interval_ms_; }
-  void set_interval(int ms);
   // When the next tick is due, in application milliseconds (meaningful while enabled).
   std::int64_t due() const { return due_; }
   bool pending() const { return enabled_ && interval_ms_ > 0; }
@@ -39,7 +38,7 @@ class Timer {
   Application& app_;
   Form& form_;
   std::string name_;
-  int interval_ms_;
+  const int interval_ms_;
   bool enabled_ = false;
   std::int64_t due_ = 0;
 };
