@@ -66,28 +66,12 @@ void charge_sitting_out_button(tables& t) {
   }
 }
 
+// The last hand's result label, the pot, every seat's bets, the betting-round flags, the
+// board's progress and the winners' count back to where a hand starts; the action panel hidden
+// and the next-hand timer off.
 void reset_hand(tables& t) {
   t.winnerlabel.set_caption(" ");
   t.winnerlabel.set_visible(false);
-  reset_hand_state(t);
-  bet_panel_hide(t);
-  t.Timer1.set_enabled(false);
-}
-
-// After the button moves, it passes on over seats that have left the tournament. From seat 10
-// the mark goes to seat 1, so the move starts there and the button lands on seat 2.
-void sweep_button_past_empty_seats(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
-    if (t.player(seat).Active || t.player(seat).dealer != 1)
-      continue;
-    t.player(seat % kSeats + 1).dealer = 1;
-    next_dealer(t);
-  }
-}
-
-}  // namespace
-
-void reset_hand_state(tables& t) {
   t.numberofwinners = 0;
   t.raiservalue = 0;
   zero_total_bets(t);
@@ -104,22 +88,40 @@ void reset_hand_state(tables& t) {
   t.postflop1 = false;
   t.postflop2 = false;
   t.postflop3 = false;
-}
-
-void first_game(tables& t) {
-  t.winnerlabel.set_caption(" ");
-  t.currentbet = 0;
-  clear_table(t);
-  dealfirst(t);
-  if (t.tossdone == 0)
-    toss(t);
   bet_panel_hide(t);
   t.Timer1.set_enabled(false);
+}
+
+// Deals the hand, places every seat, shows the cards and opens the betting with the blinds.
+void deal_and_open_betting(tables& t) {
   distribute_cards_for_10(t);
   evaluate_player_cards(t);
   show_hole_cards(t);
   blinds_bet(t);
   Command4_Click(t);
+}
+
+// After the button moves, it passes on over seats that have left the tournament. From seat 10
+// the mark goes to seat 1, so the move starts there and the button lands on seat 2.
+void sweep_button_past_empty_seats(tables& t) {
+  for (int seat = 2; seat <= kSeats; ++seat) {
+    if (t.player(seat).Active || t.player(seat).dealer != 1)
+      continue;
+    t.player(seat % kSeats + 1).dealer = 1;
+    next_dealer(t);
+  }
+}
+
+}  // namespace
+
+// The dealer draw takes the first hand's own deck, so it comes after the cards are drawn.
+void first_game(tables& t) {
+  reset_hand(t);
+  clear_table(t);
+  dealfirst(t);
+  if (t.tossdone == 0)
+    toss(t);
+  deal_and_open_betting(t);
 }
 
 void new_deal(tables& t) {
@@ -138,11 +140,7 @@ void new_deal(tables& t) {
   sweep_button_past_empty_seats(t);
   if (t.players_out > kFinalTable)
     final_table_ante(t);
-  distribute_cards_for_10(t);
-  evaluate_player_cards(t);
-  show_hole_cards(t);
-  blinds_bet(t);
-  Command4_Click(t);
+  deal_and_open_betting(t);
 }
 
 void Command1_Click(tables& t) {

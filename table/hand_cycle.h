@@ -4,10 +4,6 @@ namespace omaha {
 
 class tables;
 
-// The pot, every seat's bets, the betting-round flags, the board's progress and the winners'
-// count back to where a hand starts.
-void reset_hand_state(tables& t);
-
 // The first hand of the run.
 void first_game(tables& t);
 // Every later hand: the tournament between hands, the resets, the button and the deal.

@@ -37,7 +37,6 @@ void Form_Load(tables& t) {
   t.limittimersetting = 300;
   t.tossdone = 0;
   t.limits = 10;
-  reset_hand_state(t);
   t.closer = 0;
   t.level = 1;
   t.focuser = 0;
@@ -50,8 +49,6 @@ void Form_Load(tables& t) {
 
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player(seat).prize = 1000;
-
-  class_set_to_zero(t);
 
   t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
   t.limitsdisplay.set_caption(limits_caption(t.limits));
