@@ -17,7 +17,7 @@ int main() {
   mallopt(M_TRIM_THRESHOLD, 256 * 1024);
 
   platform::Application app;
-  omaha::register_embedded_bitmaps(app.resources());
+  resources::register_embedded_bitmaps(app.resources());
 
   omaha::settings settings_screen(app);
   omaha::tables table(app, settings_screen);

@@ -5,16 +5,16 @@
 #include "resources/built_in_pictures.h"
 #include "resources/embedded_resources.h"
 
-namespace omaha {
+namespace resources {
 
 void register_embedded_bitmaps(platform::ResourceStore& store) {
-  for (int id : resources::kBuiltInBitmaps) {
+  for (int id : kBuiltInBitmaps) {
     store.add_bitmap(id, [id] {
-      resources::DecodedImage image = resources::decode_bitmap(id);
+      DecodedImage image = decode_bitmap(id);
       return std::make_shared<const platform::Bitmap>(image.width, image.height, image.density,
                                                       std::move(image.rgb));
     });
   }
 }
 
-}  // namespace omaha
+}  // namespace resources

@@ -2,10 +2,10 @@
 
 #include "platform/bitmap.h"
 
-namespace omaha {
+namespace resources {
 
 // Makes the pictures built into the program (the card sheet and the rooms) available by their
 // resource numbers. Each is decoded when first asked for and dropped when no one holds it.
 void register_embedded_bitmaps(platform::ResourceStore& store);
 
-}  // namespace omaha
+}  // namespace resources

@@ -17,7 +17,7 @@ namespace {
 
 void BM_TableFrame(benchmark::State& state) {
   GameHarness g;
-  register_embedded_bitmaps(g.app.resources());
+  resources::register_embedded_bitmaps(g.app.resources());
   g.open_table();
   crowd_the_table(g.table);
   const auto name_length = static_cast<std::size_t>(state.range(0));

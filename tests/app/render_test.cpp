@@ -46,7 +46,7 @@ Rgb of(platform::Colour c) {
 // The table as "Ok" opens it, with the embedded pictures.
 struct RenderedTable : GameHarness {
   explicit RenderedTable(std::int32_t colour, std::int16_t back) {
-    omaha::register_embedded_bitmaps(app.resources());
+    resources::register_embedded_bitmaps(app.resources());
     settings_screen.load();
     settings_screen.tabletop = colour;
     settings_screen.backside = back;
