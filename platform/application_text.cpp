@@ -36,7 +36,7 @@ void Application::type_text(Form& form, std::string_view utf8) {
   for (std::size_t at = 0; at < utf8.size();) {
     const CodePoint character = decode_utf8(utf8, at);
     at += character.length;
-    if (!character.well_formed() || is_control_character(character.value))
+    if (!character.well_formed || is_control_character(character.value))
       continue;
     post(form, [this, &form, value = character.value] { type_character(form, value); });
   }
@@ -75,7 +75,7 @@ void Application::insert_text(Control& box, std::string_view utf8) {
   for (std::size_t at = 0; at < utf8.size() && room > 0;) {
     const CodePoint character = decode_utf8(utf8, at);
     at += character.length;
-    if (character.well_formed() && !is_control_character(character.value) &&
+    if (character.well_formed && !is_control_character(character.value) &&
         can_draw(character.value)) {
       taken += utf8.substr(at - character.length, character.length);
       --room;

@@ -7,6 +7,7 @@ namespace platform {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr CodePoint kIllFormed{kReplacement, 1, false};
 
 bool is_continuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
@@ -18,7 +19,7 @@ CodePoint decode_utf8(std::string_view text, std::size_t at) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char first = byte(at);
   if (first < 0x80)
-    return {first, 1};
+    return {first, 1, true};
   std::size_t length = 0;
   char32_t value = 0;
   char32_t smallest = 0;
@@ -29,19 +30,19 @@ CodePoint decode_utf8(std::string_view text, std::size_t at) {
   } else if ((first & 0xF8) == 0xF0) {
     length = 4, value = first & 0x07, smallest = 0x10000;
   } else {
-    return {kReplacement, 1};
+    return kIllFormed;
   }
   if (at + length > text.size())
-    return {kReplacement, 1};
+    return kIllFormed;
   for (std::size_t i = 1; i < length; ++i) {
     if (!is_continuation(byte(at + i)))
-      return {kReplacement, 1};
+      return kIllFormed;
     value = (value << 6) | (byte(at + i) & 0x3F);
   }
   // Over-long forms, surrogates and values past U+10FFFF are not characters.
   if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-    return {kReplacement, 1};
-  return {value, length};
+    return kIllFormed;
+  return {value, length, true};
 }
 
 std::string encode_utf8(char32_t value) {

@@ -6,13 +6,12 @@
 
 namespace platform {
 
-// One code point read from UTF-8 text: its value and how many bytes it took. A byte that does
-// not start a well-formed sequence reads as U+FFFD and takes one byte.
+// One code point read from UTF-8 text: its value, how many bytes it took and whether they were
+// a well-formed sequence. A byte that does not start one reads as U+FFFD and takes one byte.
 struct CodePoint {
   char32_t value;
   std::size_t length;
-  // False for a byte read as U+FFFD (a U+FFFD written out takes three bytes).
-  bool well_formed() const { return value != 0xFFFD || length == 3; }
+  bool well_formed;
 };
 CodePoint decode_utf8(std::string_view text, std::size_t at);
 

@@ -133,6 +133,21 @@ TEST_F(LimitLadder, RisesOnTheTwoHundredNinetyNinthTickAndShowsItOnTheNext) {
   EXPECT_EQ(t.limitslabel.caption(), "Limits Go Up in Every 10 mins");
 }
 
+TEST_F(LimitLadder, ClimbsEveryRungEveryTwoHundredNinetyNineTicks) {
+  // The limit at each level, 1 to 13.
+  const std::int32_t limit_at[] = {10,   25,    50,    100,   500,   1000,  2000,
+                                   5000, 10000, 20000, 25000, 50000, 100000};
+  for (int level = 2; level <= 13; ++level) {
+    t.Label24.set_visible(false);
+    run_ticks(298);
+    EXPECT_EQ(t.limits, limit_at[level - 2]) << "a tick before level " << level;
+    run_ticks(1);
+    EXPECT_EQ(t.level, level);
+    EXPECT_EQ(t.limits, limit_at[level - 1]) << level;
+    EXPECT_EQ(t.Label24.visible(), level < 13) << level;  // the rise to the top is silent
+  }
+}
+
 TEST_F(LimitLadder, LastRiseIsSilentAndTheTopStays) {
   t.limits = 50000;
   t.level = 12;

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "platform/sdl/painter.h"
+#include "test_support.h"
+
 namespace platform::sdl {
 namespace {
 
@@ -113,6 +118,35 @@ TEST(FitText, AVeryLongTextCostsNoMoreThanWhatTheBoxShows) {
     EXPECT_LE(fitted.lines.size(), 4u);  // the three lines the box holds and one in part
     // A few passes over the text, not one for every line it would make.
     EXPECT_LT(measured, 40L * static_cast<long>(text.size()));
+  }
+}
+
+// The same text in boxes that differ in one input each (boldness, width, height), laid out one
+// after the other with the layouts kept: each box gets the layout it would get alone.
+TEST(KeptLayouts, EveryBoxGetsItsOwnLayout) {
+  const SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormat(0, 1, 1, 32, SDL_PIXELFORMAT_RGB888));
+  const RendererHandle renderer(SDL_CreateSoftwareRenderer(surface.get()));
+  FontCache fonts(sdl_test::liberation_fonts());
+  RenderCaches kept(renderer.get());
+  const auto lay_out = [&](RenderCaches& caches, const SDL_Rect& box, bool bold) {
+    Painter painter(renderer.get(), fonts, caches, Viewport{}, 3000, 1500);
+    const FittedText& fitted =
+        painter.laid_out("Limits Go Up in Every 10 mins", box, TextStyle{10, bold});
+    return std::tuple(fitted.size, fitted.lines, fitted.widths, fitted.whole);
+  };
+  struct Case {
+    SDL_Rect box;
+    bool bold;
+  };
+  decltype(lay_out(kept, {}, false)) before;
+  for (const Case& c : {Case{{0, 0, 200, 20}, false}, Case{{0, 0, 200, 20}, true},
+                        Case{{0, 0, 100, 20}, false}, Case{{0, 0, 100, 40}, false}}) {
+    RenderCaches fresh(renderer.get());
+    const auto alone = lay_out(fresh, c.box, c.bold);
+    EXPECT_NE(alone, before);  // the box needs another layout than the one before it
+    EXPECT_EQ(lay_out(kept, c.box, c.bold), alone)
+        << c.box.w << " x " << c.box.h << (c.bold ? " bold" : "");
+    before = alone;
   }
 }
 
