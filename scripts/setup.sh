@@ -24,8 +24,16 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  # The package manager's own output is kept in a log, shown only when the install fails.
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  echo "Installing ${missing[*]}"
+  if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"; } \
+    >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Installing ${missing[*]} failed." >&2
+    exit 1
+  fi
 else
   echo "Missing packages. Install them with:" >&2
   echo "  sudo apt-get install -y ${missing[*]}" >&2

@@ -8,8 +8,6 @@ build_dir=build/test
 for arg in "$@"; do
   [ "$arg" = "-DOMAHA_SANITIZE=ON" ] && build_dir=build/sanitize
 done
-# The sanitizer build's leak check leaves out the system libraries' own leaks.
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMAHA_WERROR=ON "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"

@@ -72,6 +72,10 @@ struct ClockCase {
   std::vector<std::pair<int, std::int64_t>> turns;
 };
 
+void PrintTo(const ClockCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class TurnClock : public RealLoop, public ::testing::WithParamInterface<ClockCase> {};
 
 // The human presses Enter 30 s into the turn: the next seat acts 2 s later, then one seat every

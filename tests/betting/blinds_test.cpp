@@ -59,7 +59,10 @@ TEST_P(BlindsForButton, SmallAndBigBlindArePostedOnceAndTheRoundOpensAfterTheBig
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySeat, BlindsForButton, ::testing::Range(1, kSeats + 1));
+INSTANTIATE_TEST_SUITE_P(EverySeat, BlindsForButton, ::testing::Range(1, kSeats + 1),
+                         [](const auto& info) {
+                           return "ButtonOnSeat" + std::to_string(info.param);
+                         });
 
 TEST_F(Blinds, HumanBigBlindHandsSeatTwoAnOpenDecision) {
   set_button(9);

@@ -63,7 +63,8 @@ TEST_P(HumanAllInAgainstOneSeat, SeatGetsItsTurnThenTheHandRunsOut) {
   expect_hand_settled();
 }
 
-INSTANTIATE_TEST_SUITE_P(EachComputerSeat, HumanAllInAgainstOneSeat, ::testing::Range(2, 11));
+INSTANTIATE_TEST_SUITE_P(EachComputerSeat, HumanAllInAgainstOneSeat, ::testing::Range(2, 11),
+                         [](const auto& info) { return "Seat" + std::to_string(info.param); });
 
 TEST_F(NoBettingLeft, HumanCallingAnAllInSeatRunsTheHandOut) {
   fold_all_but({1, 4});

@@ -100,6 +100,10 @@ struct Ending {
   int others_active;
 };
 
+void PrintTo(const Ending& ending, std::ostream* os) {
+  *os << ending.name;
+}
+
 class RunEnding : public TournamentEnd, public ::testing::WithParamInterface<Ending> {};
 
 // Elimination, the win, or both: the next-hand timer is armed once and its tick ends the run.
