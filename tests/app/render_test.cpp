@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "betting/dealer_button.h"
@@ -109,6 +111,49 @@ TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
   for (std::size_t a = 0; a < backs.size(); ++a)
     for (std::size_t b = a + 1; b < backs.size(); ++b)
       EXPECT_GT(distance(drawn_colours[a], drawn_colours[b]), 40) << backs[a] << " " << backs[b];
+}
+
+// The bounds (left, top, right, bottom) of the pixels where two shots of one form differ.
+std::array<int, 4> changed(const platform::Bitmap& a, const platform::Bitmap& b) {
+  std::array<int, 4> box{a.width(), a.height(), -1, -1};
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y))
+        box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+  return box;
+}
+
+// A chosen swatch, card back or room picture wears its frame on its own edges, and a group's
+// pictures are drawn one size. (No room picture is a black box: its frame stands off round it.)
+TEST(SettingsRendering, EachChoiceIsFramedOnItsEdgesAndAGroupsPicturesMatch) {
+  GameHarness g;
+  omaha::register_embedded_bitmaps(g.app.resources());
+  const platform::Form& form = g.settings_screen;
+  g.settings_screen.load();
+  // Each choice: the control that wears its frame, and the picture it marks.
+  const std::vector<std::vector<std::pair<std::string, std::string>>> groups{
+      {{"Label7", "Shape3"}, {"Label6", "Shape6"}, {"Label5", "Shape4"}, {"Label4", "Shape5"}},
+      {{"Image5", "Image5"}, {"Image6", "Image6"}, {"Image7", "Image7"}, {"Image8", "Image8"}},
+      {{"Image2", "Image2"}, {"Image3", "Image3"}, {"Image4", "Image4"}}};
+  g.settings_screen.Label7.set_border_style(0);  // unmark the choices made at load
+  g.settings_screen.Image5.set_border_style(0);
+  for (double scale : {0.75, 1.0, 1.5, 2.0}) {
+    const auto shot = [&] { return platform::sdl::render_offscreen(form, scale, fonts()); };
+    const platform::Bitmap plain = shot();
+    for (const auto& group : groups) {
+      std::set<std::pair<int, int>> sizes;
+      for (const auto& [frame, picture] : group) {
+        form.control(picture).set_visible(false);
+        const std::array<int, 4> drawn = changed(plain, shot());
+        form.control(picture).set_visible(true);
+        form.control(frame).set_border_style(1);
+        EXPECT_EQ(changed(plain, shot()), drawn) << frame << " at scale " << scale;
+        form.control(frame).set_border_style(0);
+        sizes.insert({drawn[2] - drawn[0], drawn[3] - drawn[1]});
+      }
+      EXPECT_EQ(sizes.size(), 1u) << group.front().first << " at scale " << scale;
+    }
+  }
 }
 
 // ---- the table's layout in its most crowded state ----
