@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "betting/dealer_button.h"
+#include "betting/seat_turn.h"
 #include "crowded_table.h"
 #include "game_harness.h"
 #include "offscreen.h"
@@ -111,6 +112,30 @@ TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
   for (std::size_t a = 0; a < backs.size(); ++a)
     for (std::size_t b = a + 1; b < backs.size(); ++b)
       EXPECT_GT(distance(drawn_colours[a], drawn_colours[b]), 40) << backs[a] << " " << backs[b];
+}
+
+TEST(TableRendering, EveryLitTurnLightIsOneRoundLight) {
+  RenderedTable g(0x8000, 0);
+  for (int seat = 1; seat <= omaha::kSeats; ++seat)
+    omaha::light_seat(g.table, seat);
+  for (double scale : {0.75, 1.0, 1.5, 2.0}) {
+    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, scale, fonts());
+    for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+      const platform::Control& c = g.table.turn_light(seat);
+      const double r = c.width() * scale / 30, x0 = c.left() * scale / 15,
+                   y0 = c.top() * scale / 15;
+      // Lamp and fill: each lit pixel's centre lies a quarter pixel or more inside the border.
+      int lit = 0, outside = 0;
+      for (int y = static_cast<int>(y0); y < y0 + 2 * r; ++y)
+        for (int x = static_cast<int>(x0); x < x0 + 2 * r; ++x)
+          if (shot.pixel(x, y) == omaha::turn_light_on) {
+            ++lit;
+            outside += std::hypot(x + 0.5 - x0 - r, y + 0.5 - y0 - r) >
+                       r - c.border_width() * scale - 0.25;
+          }
+      EXPECT_TRUE(lit > 0 && outside == 0) << "seat " << seat << " at " << scale << ": " << outside;
+    }
+  }
 }
 
 // The bounds (left, top, right, bottom) of the pixels where two shots of one form differ.
