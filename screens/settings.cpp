@@ -125,10 +125,12 @@ void settings::lay_out() {
   Shape6.set_bounds(1404, 1656, 516, 708);
   Shape4.set_bounds(672, 2556, 516, 708);
   Shape5.set_bounds(1392, 2556, 516, 708);
-  Label7.set_bounds(648, 1656, 516, 708);
-  Label6.set_bounds(1380, 1656, 516, 708);
-  Label5.set_bounds(660, 2544, 516, 708);
-  Label4.set_bounds(1392, 2544, 516, 708);
+  // Each click area lies exactly on its swatch, so that its frame is the swatch's edge.
+  const Group swatches{&Shape3, &Shape6, &Shape4, &Shape5};
+  for (std::size_t k = 0; k < swatches.size(); ++k) {
+    const Control& swatch = *swatches[k];
+    table_tops_[k]->set_bounds(swatch.left(), swatch.top(), swatch.width(), swatch.height());
+  }
 
   Label3.set_bounds(2952, 1104, 1368, 192);
   Shape2.set_bounds(2940, 1392, 1824, 2076);

@@ -57,13 +57,19 @@ constexpr std::array<SeatPlace, kSeats> kSeatPlaces{{
 // wide letters, three long name words) at every window scale.
 constexpr float kPlateWidth = 2480;
 constexpr float kPlateHeight = 760;
-constexpr Spot kLightOffset{40, 140};
-constexpr float kLightSize = 480;
-constexpr Spot kLampInLight{54, 174};
-constexpr Spot kNameOffset{580, 30};
-constexpr float kCaptionWidth = 1860;
+constexpr Spot kLightOffset{40, 100};
+// The lamp sits in the middle of the ring and the two are lit together as one light: the ring's
+// inside, within its border of 4 pixels, holds the lamp's corners with room to spare for
+// rounding to whole pixels at every window scale.
+constexpr float kLampWidth = 372;
+constexpr float kLampHeight = 132;
+constexpr float kLightSize = 560;
+constexpr int kLightBorder = 4;  // pixels at scale 1
+constexpr Spot kLampInLight{(kLightSize - kLampWidth) / 2, (kLightSize - kLampHeight) / 2};
+constexpr Spot kNameOffset{640, 30};
+constexpr float kCaptionWidth = 1800;
 constexpr float kNameHeight = 470;
-constexpr Spot kCountOffset{580, 500};
+constexpr Spot kCountOffset{640, 500};
 constexpr float kCountHeight = 230;
 constexpr float kBetWidth = 860;
 constexpr float kBetHeight = 230;
@@ -141,10 +147,11 @@ void lay_out_seat(tables& t, int seat) {
   light.set_filled(true);
   light.set_fill_colour(turn_light_off);
   light.set_border_colour(0x000040);
-  light.set_border_width(4);
+  light.set_border_width(kLightBorder);
 
   Control& lamp = t.seat_lamp(seat);
-  lamp.set_bounds(light_at.left + kLampInLight.left, light_at.top + kLampInLight.top, 372, 132);
+  lamp.set_bounds(light_at.left + kLampInLight.left, light_at.top + kLampInLight.top, kLampWidth,
+                  kLampHeight);
   lamp.set_back_colour(turn_light_off);
   lamp.set_focus_policy(FocusPolicy::ProgramOnly);
   lamp.set_tab_index(22 + seat);

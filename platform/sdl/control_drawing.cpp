@@ -139,8 +139,6 @@ void draw_image(Painter& p, const Control& c, const SDL_Rect& rect) {
 void draw_shape(Painter& p, const Control& c, const SDL_Rect& rect) {
   ShapeStyle style;
   style.kind = c.shape();
-  style.width = rect.w;
-  style.height = rect.h;
   style.border = c.border_width() > 0
                      ? std::max(1, static_cast<int>(std::lround(c.border_width() * p.scale())))
                      : 0;
@@ -148,14 +146,23 @@ void draw_shape(Painter& p, const Control& c, const SDL_Rect& rect) {
   style.fill = c.fill_colour();
   style.border_colour = c.border_colour();
   if (style.kind == ShapeKind::Rectangle) {
-    // Square edges need no smoothing: plain rectangles are quicker.
+    // Square edges need no smoothing: plain rectangles on the pixel grid are quicker.
     if (style.filled)
       p.fill(rect, style.fill);
     if (style.border > 0)
       p.frame(rect, style.border_colour, style.border);
     return;
   }
-  p.shape(style, rect.x, rect.y);
+  // Curves are smoothed anyway: they are drawn where the control is, not rounded to whole pixels,
+  // so shapes inside one another stay centred at every scale.
+  const Painter::ExactArea area = p.exact_area(c);
+  const double x = std::floor(area.x);
+  const double y = std::floor(area.y);
+  style.left = area.x - x;
+  style.top = area.y - y;
+  style.width = area.width;
+  style.height = area.height;
+  p.shape(style, static_cast<int>(x), static_cast<int>(y));
 }
 
 void draw_frame(Painter& p, const Control& c, const SDL_Rect& rect) {

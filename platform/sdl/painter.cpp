@@ -37,12 +37,19 @@ Painter::Painter(SDL_Renderer* renderer, FontCache& fonts, RenderCaches& caches,
 }
 
 SDL_Rect Painter::to_pixels(float left, float top, float width, float height) const {
-  // Both edges are rounded, so controls that touch in twips touch on screen.
-  const int x0 = twips_to_pixels(left, viewport_.scale);
-  const int y0 = twips_to_pixels(top, viewport_.scale);
-  const int x1 = twips_to_pixels(double(left) + width, viewport_.scale);
-  const int y1 = twips_to_pixels(double(top) + height, viewport_.scale);
-  return SDL_Rect{viewport_.x + x0, viewport_.y + y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+  // The position and the size are each rounded on their own, so controls of one size are drawn
+  // one size wherever they sit, and a control with another's bounds covers exactly its pixels.
+  return SDL_Rect{viewport_.x + twips_to_pixels(left, viewport_.scale),
+                  viewport_.y + twips_to_pixels(top, viewport_.scale),
+                  std::max(0, twips_to_pixels(width, viewport_.scale)),
+                  std::max(0, twips_to_pixels(height, viewport_.scale))};
+}
+
+Painter::ExactArea Painter::exact_area(const Control& control) const {
+  const double per_twip = viewport_.scale / kTwipsPerPixel;
+  return ExactArea{viewport_.x + control.left() * per_twip, viewport_.y + control.top() * per_twip,
+                   std::max(0.0, control.width() * per_twip),
+                   std::max(0.0, control.height() * per_twip)};
 }
 
 SDL_Rect Painter::to_pixels(const Control& control) const {
@@ -115,8 +122,9 @@ void Painter::picture(const std::shared_ptr<const Bitmap>& bitmap, const SDL_Rec
 void Painter::shape(const ShapeStyle& style, int x, int y) {
   if (style.width <= 0 || style.height <= 0)
     return;
-  const RenderCaches::ShapeKey key{style.kind,   style.width, style.height,       style.border,
-                                   style.filled, style.fill,  style.border_colour};
+  const RenderCaches::ShapeKey key{style.kind,   style.left,   style.top,
+                                   style.width,  style.height, style.border,
+                                   style.filled, style.fill,   style.border_colour};
   const std::vector<ColourRuns>* runs = caches_.shapes.find(key);
   if (runs == nullptr)
     runs = &caches_.shapes.insert(key, shape_runs(style));

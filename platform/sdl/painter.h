@@ -38,7 +38,7 @@ class RenderCaches {
     int width;
     int height;
   };
-  using ShapeKey = std::tuple<ShapeKind, int, int, int, bool, Colour, Colour>;
+  using ShapeKey = std::tuple<ShapeKind, double, double, double, double, int, bool, Colour, Colour>;
   // A text in a box of width x height pixels, at a font's pixel size.
   struct LayoutKey {
     std::string text;
@@ -89,6 +89,11 @@ class Painter {
   int unit() const { return unit_; }
   SDL_Rect to_pixels(float left, float top, float width, float height) const;
   SDL_Rect to_pixels(const Control& control) const;
+  // A control's area in output pixels before rounding: where smoothed shapes are drawn.
+  struct ExactArea {
+    double x, y, width, height;
+  };
+  ExactArea exact_area(const Control& control) const;
   const SDL_Rect& form_area() const { return form_area_; }
 
   void fill(const SDL_Rect& rect, Colour colour);
@@ -98,6 +103,7 @@ class Painter {
   void bevel(const SDL_Rect& rect, Colour top_left, Colour bottom_right, int thickness);
   void dotted_frame(const SDL_Rect& rect, Colour colour);
   void picture(const std::shared_ptr<const Bitmap>& bitmap, const SDL_Rect& dest);
+  // The shape's raster with its top left pixel at (x, y).
   void shape(const ShapeStyle& style, int x, int y);
 
   Font font(double points, bool bold);

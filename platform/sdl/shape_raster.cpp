@@ -53,10 +53,12 @@ class ShapeRegions {
       : ellipse_(s.kind == ShapeKind::Oval || s.kind == ShapeKind::Circle) {
     const double w = s.width;
     const double h = s.height;
-    outer_ = Box{0, 0, w, h, 0};
+    outer_ = Box{s.left, s.top, s.left + w, s.top + h, 0};
     if (s.kind == ShapeKind::Circle) {
       const double d = std::min(w, h);
-      outer_ = Box{(w - d) / 2, (h - d) / 2, (w + d) / 2, (h + d) / 2, 0};
+      const double x = s.left + (w - d) / 2;
+      const double y = s.top + (h - d) / 2;
+      outer_ = Box{x, y, x + d, y + d, 0};
     } else if (s.kind == ShapeKind::RoundedRectangle) {
       outer_.radius = std::min(w, h) / 6;
     }
@@ -81,11 +83,23 @@ class ShapeRegions {
   Box inner_{};
 };
 
+int raster_size(double start, double length) {
+  return length > 0 ? static_cast<int>(std::ceil(start + length)) : 0;
+}
+
 }  // namespace
 
+int raster_width(const ShapeStyle& style) {
+  return raster_size(style.left, style.width);
+}
+
+int raster_height(const ShapeStyle& style) {
+  return raster_size(style.top, style.height);
+}
+
 std::vector<std::uint32_t> rasterize_shape(const ShapeStyle& style) {
-  const int w = std::max(0, style.width);
-  const int h = std::max(0, style.height);
+  const int w = raster_width(style);
+  const int h = raster_height(style);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0);
   const ShapeRegions regions(style);
   const int total = kSamples * kSamples;
@@ -132,8 +146,8 @@ std::vector<std::uint32_t> rasterize_shape(const ShapeStyle& style) {
 
 std::vector<ColourRuns> shape_runs(const ShapeStyle& style) {
   const std::vector<std::uint32_t> pixels = rasterize_shape(style);
-  const int w = std::max(0, style.width);
-  const int h = std::max(0, style.height);
+  const int w = raster_width(style);
+  const int h = raster_height(style);
   std::map<std::uint32_t, std::vector<PixelRun>> by_colour;
   for (int y = 0; y < h; ++y) {
     const std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * w;

@@ -6,10 +6,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "betting/dealer_button.h"
+#include "betting/seat_turn.h"
 #include "crowded_table.h"
 #include "game_harness.h"
 #include "offscreen.h"
@@ -109,6 +112,73 @@ TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
   for (std::size_t a = 0; a < backs.size(); ++a)
     for (std::size_t b = a + 1; b < backs.size(); ++b)
       EXPECT_GT(distance(drawn_colours[a], drawn_colours[b]), 40) << backs[a] << " " << backs[b];
+}
+
+TEST(TableRendering, EveryLitTurnLightIsOneRoundLight) {
+  RenderedTable g(0x8000, 0);
+  for (int seat = 1; seat <= omaha::kSeats; ++seat)
+    omaha::light_seat(g.table, seat);
+  for (double scale : {0.75, 1.0, 1.5, 2.0}) {
+    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, scale, fonts());
+    for (int seat = 1; seat <= omaha::kSeats; ++seat) {
+      const platform::Control& c = g.table.turn_light(seat);
+      const double r = c.width() * scale / 30, x0 = c.left() * scale / 15,
+                   y0 = c.top() * scale / 15;
+      // Lamp and fill: each lit pixel's centre lies a quarter pixel or more inside the border.
+      int lit = 0, outside = 0;
+      for (int y = static_cast<int>(y0); y < y0 + 2 * r; ++y)
+        for (int x = static_cast<int>(x0); x < x0 + 2 * r; ++x)
+          if (shot.pixel(x, y) == omaha::turn_light_on) {
+            ++lit;
+            outside += std::hypot(x + 0.5 - x0 - r, y + 0.5 - y0 - r) >
+                       r - c.border_width() * scale - 0.25;
+          }
+      EXPECT_TRUE(lit > 0 && outside == 0) << "seat " << seat << " at " << scale << ": " << outside;
+    }
+  }
+}
+
+// The bounds (left, top, right, bottom) of the pixels where two shots of one form differ.
+std::array<int, 4> changed(const platform::Bitmap& a, const platform::Bitmap& b) {
+  std::array<int, 4> box{a.width(), a.height(), -1, -1};
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y))
+        box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+  return box;
+}
+
+// A chosen swatch, card back or room picture wears its frame on its own edges, and a group's
+// pictures are drawn one size. (No room picture is a black box: its frame stands off round it.)
+TEST(SettingsRendering, EachChoiceIsFramedOnItsEdgesAndAGroupsPicturesMatch) {
+  GameHarness g;
+  resources::register_embedded_bitmaps(g.app.resources());
+  const platform::Form& form = g.settings_screen;
+  g.settings_screen.load();
+  // Each choice: the control that wears its frame, and the picture it marks.
+  const std::vector<std::vector<std::pair<std::string, std::string>>> groups{
+      {{"Label7", "Shape3"}, {"Label6", "Shape6"}, {"Label5", "Shape4"}, {"Label4", "Shape5"}},
+      {{"Image5", "Image5"}, {"Image6", "Image6"}, {"Image7", "Image7"}, {"Image8", "Image8"}},
+      {{"Image2", "Image2"}, {"Image3", "Image3"}, {"Image4", "Image4"}}};
+  g.settings_screen.Label7.set_border_style(0);  // unmark the choices made at load
+  g.settings_screen.Image5.set_border_style(0);
+  for (double scale : {0.75, 1.0, 1.5, 2.0}) {
+    const auto shot = [&] { return platform::sdl::render_offscreen(form, scale, fonts()); };
+    const platform::Bitmap plain = shot();
+    for (const auto& group : groups) {
+      std::set<std::pair<int, int>> sizes;
+      for (const auto& [frame, picture] : group) {
+        form.control(picture).set_visible(false);
+        const std::array<int, 4> drawn = changed(plain, shot());
+        form.control(picture).set_visible(true);
+        form.control(frame).set_border_style(1);
+        EXPECT_EQ(changed(plain, shot()), drawn) << frame << " at scale " << scale;
+        form.control(frame).set_border_style(0);
+        sizes.insert({drawn[2] - drawn[0], drawn[3] - drawn[1]});
+      }
+      EXPECT_EQ(sizes.size(), 1u) << group.front().first << " at scale " << scale;
+    }
+  }
 }
 
 // ---- the table's layout in its most crowded state ----
