@@ -25,6 +25,8 @@ inline constexpr int kCellHeight = 56;
 inline constexpr int kSheetMargin = 2;
 inline constexpr int kSheetWidth = kSheetColumns * kCellWidth + kSheetMargin;  // 722
 inline constexpr int kSheetHeight = kSheetRows * kCellHeight + kSheetMargin;   // 226
+// The cells that hold the four card backs; 1..52 hold the faces by card code.
+inline constexpr std::array<int, 4> kCardBackCells{0, 53, 54, 55};
 // Real pixels per logical pixel of the sheet, so cards stay sharp in a window scaled up.
 inline constexpr int kSheetDensity = 2;
 

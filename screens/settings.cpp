@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "platform/units.h"
 #include "resources/built_in_pictures.h"
 #include "table/card_code.h"
 
@@ -14,15 +15,16 @@ using platform::ControlKind;
 
 // The choices of each group, in the order of the group's controls.
 constexpr std::array<std::int32_t, 4> kTableTopColours{0x8000, 0xC0C000, 0x4080, 0x800000};
-constexpr std::array<std::int16_t, 4> kCardBackCells{kDefaultCardBack, 53, 54, 55};
+static_assert(resources::kCardBackCells[0] == kDefaultCardBack);
 // 0: no room picture.
 constexpr std::array<int, 4> kRoomBitmaps{0, resources::kClubRoomBitmap,
                                           resources::kCasinoHallBitmap, resources::kLoungeBitmap};
 
-// A card back shown at the cell's own size, 15 twips a pixel.
-constexpr float kTwipsPerPixel = 15;
-constexpr float kCellWidth = resources::kCellWidth * kTwipsPerPixel;
-constexpr float kCellHeight = resources::kCellHeight * kTwipsPerPixel;
+// A card back is shown at the cell's own size.
+constexpr auto kCardBackWidth =
+    static_cast<float>(resources::kCellWidth * platform::kTwipsPerPixel);
+constexpr auto kCardBackHeight =
+    static_cast<float>(resources::kCellHeight * platform::kTwipsPerPixel);
 
 constexpr platform::Colour kButtonFace = 0xC0C0C0;
 constexpr double kFontPoints = 7.8;  // the screen's font; the name box has it in bold
@@ -80,10 +82,10 @@ settings::settings(platform::Application& app)
       Text1(add(ControlKind::TextBox, "Text1")),
       Label1(caption_label(*this, "Label1", "Table Tops")),
       Shape1(outline(*this, "Shape1")),
-      Shape3(swatch(*this, "Shape3", 0x8000)),
-      Shape6(swatch(*this, "Shape6", 0xC0C000)),
-      Shape4(swatch(*this, "Shape4", 0x4080)),
-      Shape5(swatch(*this, "Shape5", 0x800000)),
+      Shape3(swatch(*this, "Shape3", kTableTopColours[0])),
+      Shape6(swatch(*this, "Shape6", kTableTopColours[1])),
+      Shape4(swatch(*this, "Shape4", kTableTopColours[2])),
+      Shape5(swatch(*this, "Shape5", kTableTopColours[3])),
       Label7(click_area(*this, "Label7")),
       Label6(click_area(*this, "Label6")),
       Label5(click_area(*this, "Label5")),
@@ -134,10 +136,10 @@ void settings::lay_out() {
 
   Label3.set_bounds(2952, 1104, 1368, 192);
   Shape2.set_bounds(2940, 1392, 1824, 2076);
-  Image5.set_bounds(3216, 1656, kCellWidth, kCellHeight);
-  Image6.set_bounds(3996, 1656, kCellWidth, kCellHeight);
-  Image7.set_bounds(3204, 2580, kCellWidth, kCellHeight);
-  Image8.set_bounds(3996, 2580, kCellWidth, kCellHeight);
+  Image5.set_bounds(3216, 1656, kCardBackWidth, kCardBackHeight);
+  Image6.set_bounds(3996, 1656, kCardBackWidth, kCardBackHeight);
+  Image7.set_bounds(3204, 2580, kCardBackWidth, kCardBackHeight);
+  Image8.set_bounds(3996, 2580, kCardBackWidth, kCardBackHeight);
 
   Label8.set_bounds(2400, 3552, 1380, 192);
   Shape7.set_bounds(2340, 3792, 2760, 1116);
@@ -189,16 +191,9 @@ void settings::Form_Load() {
     room_choices_[k]->set_picture(room ? room->reduced(kThumbnailReduction) : nullptr);
   }
 
-  // The card backs keep the cell's own size; without a card sheet they stay empty.
-  for (std::size_t k = 0; k < card_backs_.size(); ++k) {
-    Control& back = *card_backs_[k];
-    auto cell = PictureClip1.cell(kCardBackCells[k]);
-    if (cell) {
-      back.set_bounds(back.left(), back.top(), cell->logical_width() * kTwipsPerPixel,
-                      cell->logical_height() * kTwipsPerPixel);
-    }
-    back.set_picture(std::move(cell));
-  }
+  // Without a card sheet the card backs stay empty.
+  for (std::size_t k = 0; k < card_backs_.size(); ++k)
+    card_backs_[k]->set_picture(PictureClip1.cell(resources::kCardBackCells[k]));
 }
 
 void settings::choose_table_top(int choice) {
@@ -207,7 +202,7 @@ void settings::choose_table_top(int choice) {
 }
 
 void settings::choose_card_back(int choice) {
-  backside = kCardBackCells[static_cast<std::size_t>(choice)];
+  backside = static_cast<std::int16_t>(resources::kCardBackCells[static_cast<std::size_t>(choice)]);
   mark(card_backs_, choice);
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "table/seat_cards.h"
 #include "table/tables.h"
 
 namespace omaha {
@@ -105,6 +106,16 @@ void style_label(Control& label, Colour fore, double size, bool bold, Align alig
   label.set_alignment(align);
 }
 
+// Yellow bold text on red in a border, hidden until shown: the result and the dealer button.
+void style_red_box(Control& label) {
+  label.set_back_colour(0xFF);
+  label.set_fore_colour(0xFFFF);
+  label.set_font(9, true);
+  label.set_alignment(Align::Centre);
+  label.set_border_style(1);
+  label.set_visible(false);
+}
+
 void style_chip(Control& chip, Colour colour) {
   chip.set_shape(ShapeKind::Oval);
   chip.set_filled(true);
@@ -123,7 +134,7 @@ void style_button(Control& button, const char* caption, Colour back, int tab_ind
 
 void lay_out_seat(tables& t, int seat) {
   const SeatPlace& place = kSeatPlaces[static_cast<std::size_t>(seat - 1)];
-  for (int card = 1; card <= 4; ++card) {
+  for (int card = 1; card <= kHoleCards; ++card) {
     Control& image = t.hole_card(seat, card);
     image.set_bounds(place.cards.left + kCardStep * static_cast<float>(card - 1), place.cards.top,
                      kCardWidth, kCardHeight);
@@ -167,12 +178,12 @@ void lay_out_seat(tables& t, int seat) {
   style_label(count, 0xFF, 9, true, Align::Left);
   count.set_caption("Prize");
 
-  for (int chip = 0; chip < 6; ++chip) {
-    Control& disc = t.seat_chip(seat, chip);
-    const auto& offset = kChipOffsets[static_cast<std::size_t>(chip)];
+  for (std::size_t chip = 0; chip < kChipOffsets.size(); ++chip) {
+    Control& disc = t.seat_chip(seat, static_cast<int>(chip));
+    const auto& offset = kChipOffsets[chip];
     disc.set_bounds(place.chips.left + offset[0], place.chips.top + offset[1], kChipWidth,
                     kChipHeight);
-    style_chip(disc, kChipColours[static_cast<std::size_t>(chip)]);
+    style_chip(disc, kChipColours[chip]);
   }
   Control& bet = t.bet_label(seat);
   bet.set_bounds(place.bet.left, place.bet.top, kBetWidth, kBetHeight);
@@ -190,7 +201,7 @@ void lay_out_pot_pile(tables& t) {
     disc.set_bounds(kPileLeft + kPileStackStep * static_cast<float>(stack),
                     kPileBottom - kPileChipRise * static_cast<float>(height), kChipWidth,
                     kChipHeight);
-    style_chip(disc, kChipColours[static_cast<std::size_t>(stack % 6)]);
+    style_chip(disc, kChipColours[static_cast<std::size_t>(stack) % kChipColours.size()]);
   }
   t.potlabel.set_bounds(kPotLabelLeft, kPileBottom + 220, kPotLabelWidth, 240);
   style_label(t.potlabel, 0xFFFFFF, 9, true, Align::Centre);
@@ -203,9 +214,9 @@ void lay_out_pot_pile(tables& t) {
 }
 
 void lay_out_board(tables& t) {
-  for (int card = 40; card <= 44; ++card) {
-    Control& image = t.Image1[card];
-    image.set_bounds(kBoardLeft + kBoardStep * static_cast<float>(card - 40), kBoardTop, kCardWidth,
+  for (int card = 0; card < kBoardCards; ++card) {
+    Control& image = t.Image1[kBoardStart + card];
+    image.set_bounds(kBoardLeft + kBoardStep * static_cast<float>(card), kBoardTop, kCardWidth,
                      kCardHeight);
     image.set_stretch(true);
     image.set_visible(false);
@@ -226,21 +237,11 @@ void lay_out_captions(tables& t) {
 
   // Two lines: the winner's name and hand.
   t.winnerlabel.set_bounds(8500, 30, 3740, 500);
-  t.winnerlabel.set_back_colour(0xFF);
-  t.winnerlabel.set_fore_colour(0xFFFF);
-  t.winnerlabel.set_font(9, true);
-  t.winnerlabel.set_alignment(Align::Centre);
-  t.winnerlabel.set_border_style(1);
-  t.winnerlabel.set_visible(false);
+  style_red_box(t.winnerlabel);
 
   t.Label1.set_caption("D");
   t.Label1.set_bounds(0, 0, 270, 270);
-  t.Label1.set_back_colour(0xFF);
-  t.Label1.set_fore_colour(0xFFFF);
-  t.Label1.set_font(9, true);
-  t.Label1.set_alignment(Align::Centre);
-  t.Label1.set_border_style(1);
-  t.Label1.set_visible(false);
+  style_red_box(t.Label1);
 
   // The banner and the status line above the board; the status line holds two lines of its
   // largest text, the end-of-tournament message.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/units.h"
+
 namespace platform::sdl {
 
 namespace {
@@ -10,12 +12,9 @@ constexpr std::size_t kMaxOpenFonts = 16;
 constexpr int kCoverageProbeSize = 12;  // a face has the same glyphs at every size
 }  // namespace
 
-double exact_font_pixel_size(double points, double scale) {
-  return points * 20.0 / 15.0 * scale;
-}
-
 int font_pixel_size(double points, double scale) {
-  return std::max(1, static_cast<int>(std::lround(exact_font_pixel_size(points, scale))));
+  const double exact = points * kTwipsPerPoint / kTwipsPerPixel * scale;
+  return std::max(1, static_cast<int>(std::lround(exact)));
 }
 
 FontCache::FontCache(FontSet fonts) : fonts_(fonts), ttf_ready_(TTF_Init() == 0) {}

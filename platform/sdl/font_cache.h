@@ -36,9 +36,8 @@ class FontCache {
   std::map<std::pair<int, bool>, Entry> open_;
 };
 
-// Pixel size of a font given in points at a window scale (20 twips a point, 15 twips a pixel),
-// exact and rounded to the whole pixels a font opens at.
-double exact_font_pixel_size(double points, double scale);
+// Pixel size of a font given in points at a window scale, rounded to the whole pixels a font
+// opens at.
 int font_pixel_size(double points, double scale);
 
 }  // namespace platform::sdl

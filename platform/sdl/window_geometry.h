@@ -2,10 +2,9 @@
 
 #include <optional>
 
-namespace platform::sdl {
+#include "platform/units.h"
 
-// Twips per pixel at scale 1.
-inline constexpr double kTwipsPerPixel = 15.0;
+namespace platform::sdl {
 
 // Where a form lands in an output of some pixel size: its top left corner and the uniform scale
 // (1 = 15 twips a pixel). The rest of the output is a black border (letterbox).

@@ -8,16 +8,12 @@ namespace {
 constexpr int kFirstFace = 1;
 constexpr int kLastFace = 52;
 
-// Colours of the four card backs and the cells that hold them.
-struct BackCell {
-  int cell;
-  Rgb colour;
-};
-const BackCell kBacks[] = {
-    {0, rgb8(226, 112, 150)},   // pink
-    {53, rgb8(24, 132, 132)},   // teal
-    {54, rgb8(70, 110, 160)},   // steel blue
-    {55, rgb8(240, 160, 112)},  // peach
+// Colours of the four card backs, in the order of their cells.
+const std::array<Rgb, resources::kCardBackCells.size()> kBackColours{
+    rgb8(226, 112, 150),  // pink
+    rgb8(24, 132, 132),   // teal
+    rgb8(70, 110, 160),   // steel blue
+    rgb8(240, 160, 112),  // peach
 };
 
 // Runs draw with the context in the cell's card coordinates, clipped to the cell.
@@ -50,8 +46,9 @@ Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font) {
   for (int code = kFirstFace; code <= kLastFace; ++code) {
     in_cell(cr, code, density, [&] { draw_card_face(cr, code); });
   }
-  for (const BackCell& back : kBacks) {
-    in_cell(cr, back.cell, density, [&] { draw_card_back(cr, back.colour); });
+  for (std::size_t k = 0; k < kBackColours.size(); ++k) {
+    in_cell(cr, resources::kCardBackCells[k], density,
+            [&] { draw_card_back(cr, kBackColours[k]); });
   }
   return sheet;
 }

@@ -60,7 +60,7 @@ struct RenderedTable : GameHarness {
 TEST(TableRendering, TheTableTopHasTheChosenColour) {
   for (std::int32_t colour : {0x8000, 0x800000, 0x4080, 0xC0C000}) {
     RenderedTable g(colour, 0);
-    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, 1.0, fonts());
+    const platform::Bitmap shot = offscreen::render(g.table, 1.0, fonts());
     EXPECT_EQ(shot.width(), 820);
     // A spot of bare table top, between the left seats and the board.
     EXPECT_LT(distance(colour_at(shot, 3800, 4000), of(static_cast<platform::Colour>(colour))), 12)
@@ -92,7 +92,7 @@ TEST(TableRendering, AFaceDownCardShowsTheChosenBack) {
     RenderedTable g(0x8000, backs[k]);
     const platform::Control& card = g.table.hole_card(6, 1);
     ASSERT_TRUE(card.visible());
-    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, 2.0, fonts());
+    const platform::Bitmap shot = offscreen::render(g.table, 2.0, fonts());
     // The uncovered strip of the first card against the same strip of the back's own picture.
     auto cell = g.table.PictureClip1.cell(backs[k]);
     ASSERT_NE(cell, nullptr);
@@ -119,7 +119,7 @@ TEST(TableRendering, EveryLitTurnLightIsOneRoundLight) {
   for (int seat = 1; seat <= omaha::kSeats; ++seat)
     omaha::light_seat(g.table, seat);
   for (double scale : {0.75, 1.0, 1.5, 2.0}) {
-    const platform::Bitmap shot = platform::sdl::render_offscreen(g.table, scale, fonts());
+    const platform::Bitmap shot = offscreen::render(g.table, scale, fonts());
     for (int seat = 1; seat <= omaha::kSeats; ++seat) {
       const platform::Control& c = g.table.turn_light(seat);
       const double r = c.width() * scale / 30, x0 = c.left() * scale / 15,
@@ -163,7 +163,7 @@ TEST(SettingsRendering, EachChoiceIsFramedOnItsEdgesAndAGroupsPicturesMatch) {
   g.settings_screen.Label7.set_border_style(0);  // unmark the choices made at load
   g.settings_screen.Image5.set_border_style(0);
   for (double scale : {0.75, 1.0, 1.5, 2.0}) {
-    const auto shot = [&] { return platform::sdl::render_offscreen(form, scale, fonts()); };
+    const auto shot = [&] { return offscreen::render(form, scale, fonts()); };
     const platform::Bitmap plain = shot();
     for (const auto& group : groups) {
       std::set<std::pair<int, int>> sizes;
@@ -317,7 +317,7 @@ TEST(TableLayout, EachSeatsChipsAndBetLieInFrontOfItsOwnPlate) {
 void expect_captions_whole(const platform::Form& form) {
   for (double scale :
        {0.75, 0.8, 0.85, 0.9, 0.95, 1.0, 1.25, 1.5, 1.75, 2.0, 2.25, 2.5, 2.75, 3.0}) {
-    for (const platform::sdl::CaptionFit& fit : platform::sdl::fit_captions(form, scale, fonts())) {
+    for (const offscreen::CaptionFit& fit : offscreen::fit_captions(form, scale, fonts())) {
       const std::string what = fit.control->name() + " \"" + fit.control->caption() +
                                "\" at scale " + std::to_string(scale);
       EXPECT_TRUE(fit.whole) << what;

@@ -74,7 +74,7 @@ PixelBox bounds_of(const platform::Bitmap& image, PixelBox box,
 }
 
 platform::Bitmap OffscreenTest::render(double scale) const {
-  return platform::sdl::render_offscreen(form, scale, liberation_fonts());
+  return offscreen::render(form, scale, liberation_fonts());
 }
 
 platform::Control& OffscreenTest::add(platform::ControlKind kind, float left, float top,

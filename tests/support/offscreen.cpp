@@ -14,7 +14,10 @@
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/window_geometry.h"
 
-namespace platform::sdl {
+namespace offscreen {
+
+using namespace platform::sdl;
+using platform::ControlKind;
 
 namespace {
 
@@ -38,7 +41,7 @@ Canvas make_canvas(int width, int height) {
 
 }  // namespace
 
-Bitmap render_offscreen(const Form& form, double scale, FontSet fonts) {
+Bitmap render(const Form& form, double scale, FontSet fonts) {
   const int width = std::max(1, twips_to_pixels(form.width(), scale));
   const int height = std::max(1, twips_to_pixels(form.height(), scale));
   Canvas canvas = make_canvas(width, height);
@@ -85,10 +88,12 @@ std::vector<CaptionFit> fit_captions(const Form& form, double scale, FontSet fon
       continue;
     const CaptionPlace place = caption_place(painter, *control, ControlState{true, false});
     const FittedText& fitted = painter.laid_out(caption, place.box, place.style);
-    fits.push_back(CaptionFit{control.get(), exact_font_pixel_size(place.style.points, scale),
-                              fitted.size, fitted.whole});
+    fits.push_back(
+        CaptionFit{control.get(),
+                   place.style.points * platform::kTwipsPerPoint / platform::kTwipsPerPixel * scale,
+                   fitted.size, fitted.whole});
   }
   return fits;
 }
 
-}  // namespace platform::sdl
+}  // namespace offscreen
