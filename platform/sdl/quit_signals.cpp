@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <stdexcept>
+#include <system_error>
 
 namespace platform::sdl {
 
@@ -20,6 +22,8 @@ constexpr unsigned kGraceSeconds = 1;
 std::atomic<bool> quit_requested = false;
 static_assert(std::atomic<bool>::is_always_lock_free);
 sem_t signal_came;
+// The handlers and the semaphore serve one instance: a second would take them over.
+std::atomic<bool> instance_alive = false;
 
 extern "C" void on_quit_signal(int) {
   const int saved_errno = errno;
@@ -43,8 +47,14 @@ void install(int signal_number, void (*handler)(int), struct sigaction* old) {
 }  // namespace
 
 QuitSignals::QuitSignals() {
+  if (instance_alive.exchange(true))
+    throw std::logic_error("quit signals are already being watched");
+  if (sem_init(&signal_came, 0, 0) != 0) {
+    const int error = errno;
+    instance_alive = false;
+    throw std::system_error(error, std::generic_category(), "no semaphore for quit signals");
+  }
   quit_requested = false;
-  sem_init(&signal_came, 0, 0);
   watcher_ = std::thread([this] { watch(); });
   install(SIGALRM, on_grace_over, &old_alarm_);
   install(SIGTERM, on_quit_signal, &old_term_);
@@ -60,6 +70,7 @@ QuitSignals::~QuitSignals() {
   sem_post(&signal_came);
   watcher_.join();
   sem_destroy(&signal_came);
+  instance_alive = false;
 }
 
 void QuitSignals::wake_sdl(bool on) {

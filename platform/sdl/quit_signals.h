@@ -11,7 +11,8 @@ namespace platform::sdl {
 // SIGTERM and SIGINT while the window backend runs. A signal asks the event loop to end the
 // program and wakes it where it sleeps in SDL; should the loop not get there within a moment (a
 // display that does not answer holds it inside a call), the process exits at once with status 0.
-// The handlers in place before are put back when this goes. One at a time.
+// The handlers in place before are put back when this goes. One at a time: making a second while
+// one lives throws.
 class QuitSignals {
  public:
   QuitSignals();

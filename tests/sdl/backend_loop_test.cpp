@@ -5,6 +5,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "loop_driver.h"
 #include "platform/keys.h"
 #include "platform/sdl/display_check.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/window_geometry.h"
 #include "test_support.h"
@@ -212,6 +215,14 @@ TEST_F(BackendLoopTest, AHeldKeyPressesAButtonOnce) {
   clock.at(200, [&] { app.End(); });
   EXPECT_EQ(backend.run(app, clock), 0);
   EXPECT_EQ(clicks, 2);
+}
+
+// The signal handlers serve one watcher: a second cannot take them over while the first lives.
+TEST(QuitSignalsWatcher, OneAtATime) {
+  auto first = std::make_unique<platform::sdl::QuitSignals>();
+  EXPECT_THROW(platform::sdl::QuitSignals second, std::logic_error);
+  first.reset();
+  EXPECT_NO_THROW(platform::sdl::QuitSignals again);
 }
 
 TEST_F(BackendLoopTest, TerminateAndInterruptEndTheProgram) {
