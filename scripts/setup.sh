@@ -4,8 +4,8 @@
 #   scripts/setup.sh test   that, and what building and running the tests needs
 set -euo pipefail
 
-game_packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev fonts-liberation
-  libcairo2-dev libfreetype-dev libpng-dev)
+game_packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libx11-dev
+  fonts-liberation libcairo2-dev libfreetype-dev libpng-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb imagemagick xdotool)
 
 case "${1:-}" in

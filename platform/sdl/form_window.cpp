@@ -1,5 +1,7 @@
 #include "platform/sdl/form_window.h"
 
+#include "platform/sdl/x11_gone_windows.h"
+
 namespace platform::sdl {
 
 namespace {
@@ -41,7 +43,8 @@ FormWindow::FormWindow(Form& form, WindowHandle window, RendererHandle renderer,
       window_(std::move(window)),
       renderer_(std::move(renderer)),
       form_renderer_(renderer_.get(), fonts),
-      title_(form.caption()) {
+      title_(form.caption()),
+      x11_id_(claim_x11_window(window_.get())) {
   SDL_SetWindowMinimumSize(window_.get(), 160, 120);
 }
 

@@ -22,6 +22,8 @@ class FormWindow {
 
   Form& form() const { return form_; }
   Uint32 id() const { return SDL_GetWindowID(window_.get()); }
+  // Its X window, 0 on other video drivers.
+  unsigned long x11_id() const { return x11_id_; }
 
   // The title follows the form's caption.
   void follow_caption();
@@ -40,6 +42,7 @@ class FormWindow {
   RendererHandle renderer_;
   FormRenderer form_renderer_;
   std::string title_;
+  unsigned long x11_id_;
 };
 
 }  // namespace platform::sdl

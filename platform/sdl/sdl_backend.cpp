@@ -14,6 +14,7 @@
 #include "platform/sdl/form_window.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/quit_signals.h"
+#include "platform/sdl/x11_gone_windows.h"
 
 namespace platform::sdl {
 
@@ -52,6 +53,8 @@ class EventLoop {
   void wait_and_handle();
   void handle(const SDL_Event& event);
   void handle_window_event(const SDL_WindowEvent& event);
+  void handle_destroyed_elsewhere(unsigned long x11_id);
+  void request_close(const FormWindow& window);
   void handle_button(const SDL_MouseButtonEvent& event, bool down);
   void handle_motion(const SDL_MouseMotionEvent& event);
   void handle_key(const SDL_KeyboardEvent& event);
@@ -166,6 +169,10 @@ void EventLoop::handle(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
       break;
+    case SDL_SYSWMEVENT:
+      if (const unsigned long destroyed = destroyed_x11_window(event); destroyed != 0)
+        handle_destroyed_elsewhere(destroyed);
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       if (event.button.button == SDL_BUTTON_LEFT)
@@ -193,8 +200,7 @@ void EventLoop::handle_window_event(const SDL_WindowEvent& event) {
     return;
   switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
-      if (catch_up_before_input(*window))
-        app_.close_window(window->form());
+      request_close(*window);
       break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -204,6 +210,25 @@ void EventLoop::handle_window_event(const SDL_WindowEvent& event) {
     default:
       break;
   }
+}
+
+void EventLoop::handle_destroyed_elsewhere(unsigned long x11_id) {
+  // Our own windows are gone from the map before their destruction is reported.
+  const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const auto& entry) {
+    return entry.second->x11_id() == x11_id && form_alive(entry.first);
+  });
+  if (found == windows_.end())
+    return;
+  // Another program destroyed the window: the form hears of it as of a click on its close
+  // button. Should it stay on the screen, it gets a new window.
+  Form* form = found->first;
+  request_close(*found->second);
+  windows_.erase(form);
+}
+
+void EventLoop::request_close(const FormWindow& window) {
+  if (catch_up_before_input(window))
+    app_.close_window(window.form());
 }
 
 void EventLoop::handle_button(const SDL_MouseButtonEvent& event, bool down) {
@@ -279,6 +304,7 @@ int SdlBackend::run(Application& app) {
 
 int SdlBackend::run(Application& app, LoopClock& clock) {
   QuitSignals signals;
+  pass_over_gone_window_errors();
   const DisplayEnvironment environment = current_display_environment();
   if (!display_reachable(environment)) {
     report_no_display();
@@ -296,6 +322,8 @@ int SdlBackend::run(Application& app, LoopClock& clock) {
     return 1;
   }
   signals.wake_sdl(true);
+  // The window system's own events show a window that another program destroyed.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   int status = 0;
   if (!driver_visible(SDL_GetCurrentVideoDriver(), environment)) {
     report_no_display();
@@ -306,6 +334,7 @@ int SdlBackend::run(Application& app, LoopClock& clock) {
   }
   signals.wake_sdl(false);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  forget_x11_windows();
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
     SDL_Quit();
   return status;
