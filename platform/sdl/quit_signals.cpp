@@ -55,7 +55,14 @@ QuitSignals::QuitSignals() {
     throw std::system_error(error, std::generic_category(), "no semaphore for quit signals");
   }
   quit_requested = false;
-  watcher_ = std::thread([this] { watch(); });
+  try {
+    watcher_ = std::thread([this] { watch(); });
+  } catch (...) {
+    // Without its watcher this instance never lives: the next one may try again.
+    sem_destroy(&signal_came);
+    instance_alive = false;
+    throw;
+  }
   install(SIGALRM, on_grace_over, &old_alarm_);
   install(SIGTERM, on_quit_signal, &old_term_);
   install(SIGINT, on_quit_signal, &old_int_);
