@@ -42,9 +42,29 @@ SDL_Rect button_face(const Painter& p, const SDL_Rect& rect, const ControlState&
   return state.focused || state.pressed ? inset(rect, p.unit()) : rect;
 }
 
-void draw_caption(Painter& p, const Control& c, const ControlState& state) {
+// Returns the smallest rectangle round the caption's ink.
+SDL_Rect draw_caption(Painter& p, const Control& c, const ControlState& state) {
   const CaptionPlace place = caption_place(p, c, state);
-  p.text_block(strip_access_keys(c.caption()), place.box, place.style);
+  return p.text_block(strip_access_keys(c.caption()), place.box, place.style);
+}
+
+// How far inside a button's face the focus mark runs on one side, given the room between the
+// face's edge and the caption's ink there: a unit inside the bevel as the classic look has it,
+// nearer the edge where the ink comes close, over the bevel where even that leaves no room. A
+// clear pixel always stays between the mark and the ink.
+int focus_mark_inset(int room, int u) {
+  return std::clamp(room - u - 1, 0, 3 * u);
+}
+
+SDL_Rect focus_mark(const SDL_Rect& face, const SDL_Rect& ink, int u) {
+  if (SDL_RectEmpty(&ink))
+    return inset(face, 3 * u);
+  const int left = focus_mark_inset(ink.x - face.x, u);
+  const int top = focus_mark_inset(ink.y - face.y, u);
+  const int right = focus_mark_inset(face.x + face.w - ink.x - ink.w, u);
+  const int bottom = focus_mark_inset(face.y + face.h - ink.y - ink.h, u);
+  return SDL_Rect{face.x + left, face.y + top, std::max(0, face.w - left - right),
+                  std::max(0, face.h - top - bottom)};
 }
 
 void draw_label(Painter& p, const Control& c, const SDL_Rect& rect) {
@@ -69,9 +89,9 @@ void draw_button(Painter& p, const Control& c, const SDL_Rect& rect, const Contr
     p.bevel(face, kHighlight, kDarkShadow, u);
     p.bevel(inset(face, u), kLight, kShadow, u);
   }
-  draw_caption(p, c, state);
+  const SDL_Rect ink = draw_caption(p, c, state);
   if (state.focused)
-    p.dotted_frame(inset(face, 3 * u), kBlack);
+    p.dotted_frame(focus_mark(face, ink, u), kBlack);
 }
 
 void draw_text_box(Painter& p, const Control& c, const SDL_Rect& rect, const ControlState& state) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 namespace platform::sdl {
@@ -9,6 +10,32 @@ namespace platform::sdl {
 namespace {
 // Text shrunk to fit its box stays at least this many pixels high.
 constexpr int kSmallestShrunkText = 7;
+
+// The smallest rectangle round the pixels of a surface that are not fully transparent.
+SDL_Rect inked_area(SDL_Surface& surface) {
+  const Uint32 alpha = surface.format->Amask;
+  if (alpha == 0 || surface.format->BytesPerPixel != 4)
+    return SDL_Rect{0, 0, surface.w, surface.h};
+  if (SDL_LockSurface(&surface) != 0)
+    return SDL_Rect{0, 0, surface.w, surface.h};
+  int left = surface.w, top = surface.h, right = -1, bottom = -1;
+  for (int y = 0; y < surface.h; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(
+        static_cast<const Uint8*>(surface.pixels) + static_cast<std::ptrdiff_t>(y) * surface.pitch);
+    for (int x = 0; x < surface.w; ++x) {
+      if ((row[x] & alpha) == 0)
+        continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  SDL_UnlockSurface(&surface);
+  if (right < 0)
+    return SDL_Rect{0, 0, 0, 0};
+  return SDL_Rect{left, top, right - left + 1, bottom - top + 1};
+}
 }  // namespace
 
 void RenderCaches::sweep() {
@@ -164,26 +191,27 @@ int Painter::line_height(const Font& font) const {
   return font ? TTF_FontLineSkip(font.face) : 0;
 }
 
-void Painter::text(const Font& font, std::string_view line, int x, int y, Colour colour) {
+SDL_Rect Painter::text(const Font& font, std::string_view line, int x, int y, Colour colour) {
   if (!font || line.empty())
-    return;
+    return SDL_Rect{x, y, 0, 0};
   RenderCaches::TextKey key{std::string(line), font.size, font.bold, colour};
   RenderCaches::TextTexture* drawn = caches_.texts.find(key);
   if (drawn == nullptr) {
     const SDL_Color ink{red_of(colour), green_of(colour), blue_of(colour), 255};
     SurfaceHandle surface(TTF_RenderUTF8_Blended(font.face, key.text.c_str(), ink));
     if (!surface)
-      return;
+      return SDL_Rect{x, y, 0, 0};
     TextureHandle texture(SDL_CreateTextureFromSurface(renderer_, surface.get()));
     if (!texture)
-      return;
+      return SDL_Rect{x, y, 0, 0};
     SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
     const int w = surface->w;
     const int h = surface->h;
-    drawn = &caches_.texts.insert(std::move(key), {std::move(texture), w, h});
+    drawn = &caches_.texts.insert(std::move(key), {std::move(texture), w, h, inked_area(*surface)});
   }
   const SDL_Rect dest{x, y, drawn->width, drawn->height};
   SDL_RenderCopy(renderer_, drawn->texture.get(), nullptr, &dest);
+  return SDL_Rect{x + drawn->ink.x, y + drawn->ink.y, drawn->ink.w, drawn->ink.h};
 }
 
 const FittedText& Painter::laid_out(std::string_view text, const SDL_Rect& rect,
@@ -201,16 +229,17 @@ const FittedText& Painter::laid_out(std::string_view text, const SDL_Rect& rect,
   return caches_.layouts.insert(std::move(key), std::move(fitted));
 }
 
-void Painter::text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style) {
+SDL_Rect Painter::text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style) {
+  SDL_Rect inked{rect.x, rect.y, 0, 0};
   if (text.empty())
-    return;
+    return inked;
   const ClipScope clip(*this, rect);
   if (clip.empty())
-    return;
+    return inked;
   const FittedText& fitted = laid_out(text, rect, style);
   const Font face = font_of_size(fitted.size, style.bold);
   if (!face)
-    return;
+    return inked;
   const int step = line_height(face);
   int y = rect.y;
   if (style.centre_vertically)
@@ -221,9 +250,14 @@ void Painter::text_block(std::string_view text, const SDL_Rect& rect, const Text
       x += (rect.w - fitted.widths[i]) / 2;
     if (style.align == Align::Right)
       x += rect.w - fitted.widths[i];
-    this->text(face, fitted.lines[i], x, y, style.colour);
+    const SDL_Rect line = this->text(face, fitted.lines[i], x, y, style.colour);
+    const SDL_Rect before = inked;
+    SDL_UnionRect(&before, &line, &inked);  // an empty rectangle adds nothing
     y += step;
   }
+  SDL_Rect shown{rect.x, rect.y, 0, 0};
+  SDL_IntersectRect(&inked, &rect, &shown);
+  return shown;
 }
 
 Painter::ClipScope::ClipScope(Painter& painter, const SDL_Rect& rect)

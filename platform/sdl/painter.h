@@ -37,6 +37,7 @@ class RenderCaches {
     TextureHandle texture;
     int width;
     int height;
+    SDL_Rect ink;  // round the pixels the glyphs cover, from the texture's top left
   };
   using ShapeKey = std::tuple<ShapeKind, double, double, double, double, int, bool, Colour, Colour>;
   // A text in a box of width x height pixels, at a font's pixel size.
@@ -109,11 +110,14 @@ class Painter {
   Font font(double points, bool bold);
   int text_width(const Font& font, std::string_view text) const;
   int line_height(const Font& font) const;
-  void text(const Font& font, std::string_view line, int x, int y, Colour colour);
+  // One line of text with its top left at (x, y). Returns the smallest rectangle round the pixels
+  // its glyphs cover (empty where it draws nothing), before clipping.
+  SDL_Rect text(const Font& font, std::string_view line, int x, int y, Colour colour);
   // Text wrapped to the rectangle's width, each line aligned, from the top or centred. Text that
   // would not show whole is drawn smaller, down to three quarters of its size (never below 7
   // pixels). The layout is kept until the text, its font or the rectangle's size changes.
-  void text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
+  // Returns the smallest rectangle round the pixels its glyphs cover inside the rectangle.
+  SDL_Rect text_block(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
   // How text_block lays the text out.
   const FittedText& laid_out(std::string_view text, const SDL_Rect& rect, const TextStyle& style);
 

@@ -16,6 +16,7 @@
 #include "crowded_table.h"
 #include "game_harness.h"
 #include "offscreen.h"
+#include "platform/sdl/window_geometry.h"
 #include "resources/embedded_bitmaps.h"
 #include "resources/embedded_resources.h"
 #include "screens/splash.h"
@@ -308,6 +309,40 @@ TEST(TableLayout, EachSeatsChipsAndBetLieInFrontOfItsOwnPlate) {
           std::hypot(x - middle_x, y - middle_y),
           std::hypot((own.left + own.right) / 2 - middle_x, (own.top + own.bottom) / 2 - middle_y))
           << thing.name;
+    }
+  }
+}
+
+// A focused button's dotted mark neither covers nor touches its caption's ink, at every window
+// scale. With a red caption the mark is the only black inside the outer bevel; the ink is where a
+// black and a red caption differ.
+TEST(TableLayout, AFocusedButtonsMarkKeepsClearOfItsCaption) {
+  CrowdedTable g;
+  for (platform::Control* button : {&g.table.Command11, &g.table.Command5, &g.table.Command2}) {
+    g.app.set_focus(*button);
+    for (double scale : {0.7, 1.0, 1.5, 2.0}) {
+      button->set_fore_colour(0x0000FF);
+      const platform::Bitmap red = offscreen::render(g.table, scale, fonts());
+      button->set_fore_colour(0x000000);
+      const platform::Bitmap black = offscreen::render(g.table, scale, fonts());
+      const auto px = [&](double twips) { return platform::sdl::twips_to_pixels(twips, scale); };
+      const int u = std::max(1, static_cast<int>(std::lround(scale))), x0 = px(button->left()),
+                y0 = px(button->top()), x1 = x0 + px(button->width()),
+                y1 = y0 + px(button->height());
+      const auto ink = [&](int x, int y) { return red.pixel(x, y) != black.pixel(x, y); };
+      int marks = 0, inks = 0, touching = 0;
+      for (int y = y0 + 2 * u; y < y1 - 2 * u; ++y)
+        for (int x = x0 + 2 * u; x < x1 - 2 * u; ++x) {
+          inks += ink(x, y);
+          if (red.pixel(x, y) != 0x000000)
+            continue;
+          ++marks;
+          for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+              touching += ink(x + dx, y + dy);
+        }
+      EXPECT_TRUE(marks > 0 && inks > 0 && touching == 0)
+          << button->caption() << " at scale " << scale << ": " << touching << " touching";
     }
   }
 }
