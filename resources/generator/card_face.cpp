@@ -2,6 +2,7 @@
 #include <numbers>
 
 #include "pictures.h"
+#include "suit_symbols.h"
 
 namespace resgen {
 namespace {
@@ -14,29 +15,30 @@ constexpr double kEdgeWidth = 0.7;
 const Rgb kRed = rgb8(200, 16, 32);
 const Rgb kBlack = rgb8(20, 20, 26);
 
-// Rank texts from the deuce to the ace, and the suit symbols in suit order (UTF-8).
+// Rank texts from the deuce to the ace.
 const char* const kRanks[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-const char* const kSuits[] = {"\u2663", "\u2666", "\u2665", "\u2660"};
 constexpr int kJack = 9;
 constexpr int kAce = 12;
 
-// Corner index: the rank over a small suit, centred on one column, in card coordinates.
-constexpr double kIndexColumn = 6.6;
-constexpr double kIndexTop = 2.6;
+// Corner index: the rank over its suit, centred on one column, in card coordinates. A hole card
+// shows only its left 14 units under the next card, so the suit there is as wide as the rank.
+constexpr double kIndexColumn = 7.0;
+constexpr double kIndexTop = 2.0;
 constexpr double kRankHeight = 14.0;
 constexpr double kRankMaxWidth = 11.6;  // "10" is narrowed to fit
-constexpr double kRankTail = 1.8;       // how far below the baseline a rank may reach
-constexpr double kIndexSuitGap = 2.0;
-constexpr double kIndexSuitSize = 8.0;
+constexpr double kRankTail = 1.6;       // how far below the baseline a rank may reach
+constexpr double kIndexSuitGap = 2.4;
+constexpr double kIndexSuitSize = 11.5;
 constexpr double kInkMinLeft = 1.6;  // text keeps clear of the card's edge
 
-// The large symbol in the middle, bigger on aces; court cards frame it on a cream panel.
-constexpr double kCentreSuitSize = 16.0;
-constexpr double kAceSuitSize = 18.0;
-constexpr double kCourtSuitSize = 13.0;
+// The symbol in the middle, between the two index columns, bigger on aces; court cards frame it
+// on a cream panel.
+constexpr double kCentreSuitSize = 11.5;
+constexpr double kAceSuitSize = 12.5;
+constexpr double kCourtSuitSize = 8.5;
 const Rgb kPanel = rgb8(252, 244, 222);
 const Rgb kPanelEdge = rgb8(196, 156, 72);
-constexpr double kPanelHalfWidth = 9.0;
+constexpr double kPanelHalfWidth = 5.6;
 constexpr double kPanelHalfHeight = 12.0;
 
 cairo_text_extents_t ink_of(cairo_t* cr, const char* text, double size) {
@@ -60,15 +62,7 @@ void trace_text(cairo_t* cr, const char* text, double size, double centre_x, dou
   cairo_restore(cr);
 }
 
-// Adds the suit symbol, its ink fitted into a size x size square centred on `centre`.
-void trace_suit(cairo_t* cr, int suit, Vec2 centre, double size) {
-  const cairo_text_extents_t unit = ink_of(cr, kSuits[suit], 1);
-  const double k = size / std::max(unit.width, unit.height);
-  const double baseline = centre.y - (unit.y_bearing + unit.height / 2) * k;
-  trace_text(cr, kSuits[suit], k, centre.x, baseline, size);
-}
-
-// Fills the rank over its small suit. The tail of the Q is cut short to keep clear of the suit.
+// Fills the rank over its suit. The tail of the Q is cut short to keep clear of the suit.
 void draw_index(cairo_t* cr, int rank, int suit) {
   // Every rank is as tall as the digit 8 set at kRankHeight.
   const cairo_text_extents_t eight = ink_of(cr, "8", 1);
@@ -82,8 +76,7 @@ void draw_index(cairo_t* cr, int rank, int suit) {
   cairo_fill(cr);
   cairo_restore(cr);
   cairo_new_path(cr);
-  trace_suit(cr, suit, {kIndexColumn, baseline + kIndexSuitGap + kIndexSuitSize / 2},
-             kIndexSuitSize);
+  trace_suit_symbol(cr, suit, {kIndexColumn, baseline + kIndexSuitGap}, kIndexSuitSize);
   cairo_fill(cr);
 }
 
@@ -121,9 +114,10 @@ void draw_card_face(cairo_t* cr, int code) {
   cairo_rotate(cr, std::numbers::pi);
   draw_index(cr, rank, suit);
   cairo_restore(cr);
-  const double size = rank == kAce ? kAceSuitSize : court ? kCourtSuitSize : kCentreSuitSize;
   cairo_new_path(cr);
-  trace_suit(cr, suit, kCardCentre, size);
+  const double width = rank == kAce ? kAceSuitSize : court ? kCourtSuitSize : kCentreSuitSize;
+  trace_suit_symbol(cr, suit, {kCardCentre.x, kCardCentre.y - suit_symbol_height(suit) * width / 2},
+                    width);
   cairo_fill(cr);
 }
 

@@ -12,7 +12,7 @@ using resources::kCellWidth;
 
 // The card sheet on the grid of resources/built_in_pictures.h, drawn at `density` real pixels per
 // logical pixel. Cell 0 and 53..55 are card backs, 1..52 the faces by card code, the rest blank
-// white. Ranks and suits are set in the bold font.
+// white. Ranks are set in the bold font.
 Canvas draw_card_sheet(int density, const std::filesystem::path& bold_font);
 
 // The room pictures; the middle is hidden by the table, so the detail sits around the edges.
@@ -30,7 +30,7 @@ inline constexpr Vec2 kCardCentre{kCellWidth / 2.0, kCellHeight / 2.0};
 void draw_card_blank(cairo_t* cr);
 
 // A face: code 1..52, rank (code - 1) / 4 from the deuce to the ace, suit (code - 1) % 4 in the
-// order clubs, diamonds, hearts, spades. Ranks and suits are set in the context's font.
+// order clubs, diamonds, hearts, spades. Ranks are set in the context's font.
 void draw_card_face(cairo_t* cr, int code);
 
 // A back in the given main colour with the round emblem in the middle.

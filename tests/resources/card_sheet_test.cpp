@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "card_font.h"
 #include "pictures.h"
 #include "pixels.h"
+#include "platform/bitmap.h"
+#include "platform/sdl/resample.h"
+#include "platform/sdl/window_geometry.h"
 #include "resources/embedded_resources.h"
 
 namespace {
@@ -173,8 +177,9 @@ int nearest(const std::vector<double>& shape, const std::vector<std::vector<doub
   return best;
 }
 
-// Read as a player reads a card: the ink of the corner index, above its small suit, and the large
-// symbol in the middle, in the card's suit colour, look most like its own rank and suit.
+// Read as a player reads a card: the ink of the corner index, above its suit, and the symbol in
+// the middle, between the two indexes, in the card's suit colour, look most like its own rank and
+// suit.
 TEST(CardSheet, EachFaceShowsItsRankAndSuit) {
   std::vector<std::vector<double>> ranks;
   for (const char* rank : {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"}) {
@@ -192,7 +197,7 @@ TEST(CardSheet, EachFaceShowsItsRankAndSuit) {
     const auto rank = resources_test::ink_shape(sheet(), {c.x0, c.y0, 14 * d, 18 * d}, ink, 6, 8);
     ASSERT_FALSE(rank.empty());
     EXPECT_EQ(nearest(rank, ranks), (code - 1) / 4);
-    const Area middle{c.x0 + 11 * d, c.y0 + 19 * d, 18 * d, 18 * d};
+    const Area middle{c.x0 + 13 * d, c.y0 + 19 * d, 14 * d, 18 * d};
     const auto suit = resources_test::ink_shape(sheet(), middle, ink, 6, 8);
     ASSERT_FALSE(suit.empty());
     EXPECT_EQ(nearest(suit, suits), suit_of(code));
@@ -234,6 +239,46 @@ TEST(CardSheet, BottomIndexIsTheTopIndexTurnedRound) {
       }
     }
     EXPECT_LT(sum / (w * h * 3), 2.0) << "card " << code;
+  }
+}
+
+// Pixels of two equally sized pictures whose grey differs by more than a quarter of the range.
+int plainly_different_pixels(const DecodedImage& a, const DecodedImage& b, Area area) {
+  int count = 0;
+  resources_test::for_each_pixel(a, area, [&](int x, int y, Rgb c) {
+    count += std::abs(resources_test::luminance(c) -
+                      resources_test::luminance(resources_test::pixel(b, x, y))) > 255 / 4.0;
+  });
+  return count;
+}
+
+// A hole card is 420 x 540 twips and the next one sits 150 twips to its right, so of every hole
+// card but the last a player sees only a strip at its left. Cut from the sheet and shrunk as the
+// window draws it on a 640 x 480 screen (scale 0.7), at scale 1 and on a 1920 x 1080 screen, that
+// strip still tells clubs from spades and diamonds from hearts at every rank.
+TEST(CardSheet, HoleCardStripTellsTheSuitsApart) {
+  constexpr int kClearlyDifferent = 10;
+  platform::PictureClip clip(resources::kSheetRows, resources::kSheetColumns);
+  clip.set_picture(std::make_shared<const platform::Bitmap>(sheet().width, sheet().height,
+                                                            sheet().density, sheet().rgb));
+  for (const double scale : {0.7, 1.0, 1.4}) {
+    using platform::sdl::twips_to_pixels;
+    const int width = twips_to_pixels(420, scale);
+    const int height = twips_to_pixels(540, scale);
+    const Area strip{0, 0, twips_to_pixels(150, scale), height};
+    const auto hole_card = [&](int code) {
+      const auto card = clip.cell(code);
+      return DecodedImage{
+          width, height, 1,
+          platform::sdl::box_resize_rgb(card->rgb(), card->width(), card->height(), width, height)};
+    };
+    for (int rank = 0; rank < 13; ++rank) {
+      SCOPED_TRACE("scale " + std::to_string(scale) + ", rank " + std::to_string(rank));
+      const DecodedImage clubs = hole_card(rank * 4 + 1), diamonds = hole_card(rank * 4 + 2);
+      const DecodedImage hearts = hole_card(rank * 4 + 3), spades = hole_card(rank * 4 + 4);
+      EXPECT_GE(plainly_different_pixels(clubs, spades, strip), kClearlyDifferent);
+      EXPECT_GE(plainly_different_pixels(diamonds, hearts, strip), kClearlyDifferent);
+    }
   }
 }
 
