@@ -16,7 +16,6 @@ namespace omaha {
 
 namespace {
 
-constexpr int kHuman = 1;
 constexpr std::int16_t kLastSitOutField = 990;  // from this many out on, nobody sits out
 constexpr platform::Colour kSittingOutAsked = 0xFF;
 constexpr platform::Colour kPlayingAsked = 0xFFFF;

@@ -14,12 +14,10 @@ namespace omaha {
 
 namespace {
 
-constexpr int kHuman = 1;
-
 // Every other seat is out of the tournament: the human has won it. The program ends at the
 // next-hand timer's tick after the hand is settled.
 void tournament_won_test(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat)
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
     if (t.player(seat).Active)
       return;
   bet_panel_hide(t);

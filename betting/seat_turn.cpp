@@ -120,7 +120,7 @@ void seat_lamp_GotFocus(tables& t, int seat) {
   if (!rules.lights_only_when_playing || !t.player(seat).sittingout) {
     light_seat(t, seat);
     if (rules.puts_out_human_light)
-      darken_seat(t, 1);
+      darken_seat(t, kHuman);
   }
   hide_sitting_out_button(t, seat);
   if (rules.decides)

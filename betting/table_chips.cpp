@@ -39,11 +39,11 @@ void chips_player_show(tables& t, std::int32_t chipbet, int whichplayer) {
   if (!is_seat(whichplayer))
     return;
   t.bet_label(whichplayer).set_caption(platform::Str(std::int64_t{chipbet}));
-  if (whichplayer == 1) {
+  if (whichplayer == kHuman) {
     for (int chip = 0; chip < kChipsPerSeat; ++chip) {
       const auto& place = kHumanChipPlaces[static_cast<std::size_t>(chip)];
-      t.seat_chip(1, chip).set_top(place[0]);
-      t.seat_chip(1, chip).set_left(place[1]);
+      t.seat_chip(kHuman, chip).set_top(place[0]);
+      t.seat_chip(kHuman, chip).set_left(place[1]);
     }
   }
   for (int chip = kChipsPerSeat - 1; chip >= 0; --chip)

@@ -20,7 +20,7 @@ constexpr platform::Colour kWonTextColour = 0xFFFF;  // yellow
 constexpr double kWonFontSize = 14;
 
 bool any_other_seat_active(const tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat)
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
     if (t.player(seat).Active)
       return true;
   return false;
@@ -31,7 +31,7 @@ bool any_other_seat_active(const tables& t) {
 int players_still_in(const tables& t) {
   if (t.players_out > kFinalTableOut) {
     int active = 0;
-    for (int seat = 2; seat <= kSeats; ++seat)
+    for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
       if (t.player(seat).Active)
         ++active;
     return active;
@@ -47,7 +47,7 @@ void update_chip_counts(tables& t) {
 }
 
 void test_elimination(tables& t) {
-  if (t.player(1).prize > 0)
+  if (t.player(kHuman).prize > 0)
     return;
   t.Label24.set_visible(true);
   t.Label24.set_caption("Your Finished With " + platform::Str(std::int64_t{players_still_in(t)}) +

@@ -26,7 +26,7 @@ void distribute_cards_for_10(tables& t) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const std::int16_t code = dealt_code(t, seat, card);
       hole_card_code(t.player(seat), card) = code;
-      const int cell = seat == 1 ? code : t.settings_screen.backside;
+      const int cell = seat == kHuman ? code : t.settings_screen.backside;
       t.hole_card(seat, card).set_picture(t.PictureClip1.cell(cell));
     }
   }

@@ -30,17 +30,17 @@ void set_hole_cards_visible(tables& t, int seat, bool visible) {
 // The human's request to sit out, made during the last hand, takes effect now.
 void apply_sit_out_request(tables& t) {
   if (t.sitter == 1) {
-    t.player(1).sittingout = true;
-    set_hole_cards_visible(t, 1, false);
+    t.player(kHuman).sittingout = true;
+    set_hole_cards_visible(t, kHuman, false);
   } else if (t.sitter == 0) {
-    t.player(1).sittingout = false;
-    set_hole_cards_visible(t, 1, true);
+    t.player(kHuman).sittingout = false;
+    set_hole_cards_visible(t, kHuman, true);
   }
 }
 
 // Seats that have left the tournament sit out folded, their cards hidden.
 void fold_seats_out_of_play(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (p.Active)
       continue;
@@ -53,13 +53,13 @@ void fold_seats_out_of_play(tables& t) {
 // A sitting-out human who held the button pays twice the limit. The chips go to no pot, and
 // the human never pays more than the stack holds.
 void charge_sitting_out_button(tables& t) {
-  player_record& human = t.player(1);
+  player_record& human = t.player(kHuman);
   if (!human.sittingout || human.dealer != 1 || !human.Active)
     return;
   const std::int64_t charge =
       std::min<std::int64_t>(2 * std::int64_t{t.limits}, std::max(human.prize, 0));
   human.prize = static_cast<std::int32_t>(human.prize - charge);
-  show_prize(t, 1);
+  show_prize(t, kHuman);
   if (human.prize < 1) {
     t.Label13.set_caption("All in");
     human.allin = true;
@@ -104,7 +104,7 @@ void deal_and_open_betting(tables& t) {
 // After the button moves, it passes on over seats that have left the tournament. From seat 10
 // the mark goes to seat 1, so the move starts there and the button lands on seat 2.
 void sweep_button_past_empty_seats(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     if (t.player(seat).Active || t.player(seat).dealer != 1)
       continue;
     t.player(seat % kSeats + 1).dealer = 1;

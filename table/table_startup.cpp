@@ -13,7 +13,7 @@ namespace omaha {
 
 namespace {
 
-constexpr std::array<const char*, kSeats - 1> kComputerNames{
+constexpr std::array<const char*, kSeats - kFirstComputerSeat + 1> kComputerNames{
     "boulder man", "river rat",       "bad beat luck", "poker man", "chips chips",
     "rotten kid",  "juggle card man", "texas route",   "tarrow kid"};
 
@@ -43,9 +43,9 @@ void Form_Load(tables& t) {
 
   t.Shape1.set_fill_colour(static_cast<platform::Colour>(t.settings_screen.tabletop));
 
-  t.player(1).caption = t.settings_screen.Text1.text();
-  for (int seat = 2; seat <= kSeats; ++seat)
-    t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - 2)];
+  t.player(kHuman).caption = t.settings_screen.Text1.text();
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
+    t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - kFirstComputerSeat)];
 
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player(seat).prize = 1000;

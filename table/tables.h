@@ -12,6 +12,7 @@
 #include "platform/timer.h"
 #include "resources/built_in_pictures.h"
 #include "table/player_record.h"
+#include "table/seats.h"
 
 namespace omaha {
 
@@ -30,7 +31,6 @@ class ControlArray {
   std::vector<Control*> items_;
 };
 
-constexpr int kSeats = 10;
 constexpr platform::Colour turn_light_on = 0x80FFFF;
 constexpr platform::Colour turn_light_off = 0x80;
 

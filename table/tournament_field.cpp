@@ -51,7 +51,7 @@ std::string newcomer_name(tables& t) {
 // A newcomer takes over each busted computer seat with `stack` chips; at the final-table
 // arrival each one also counts an entrant out.
 void refill_busted_seats(tables& t, std::int32_t stack, bool final_table_arrival) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (!busted(p))
       continue;
@@ -69,7 +69,7 @@ void refill_busted_seats(tables& t, std::int32_t stack, bool final_table_arrival
 // At the final table a busted computer seat leaves for good. It stays busted, so it is counted
 // out again at every later deal.
 void retire_busted_seats(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (!busted(p))
       continue;
@@ -110,13 +110,13 @@ void run_field_rules(tables& t) {
                          " Remaining in the Tournament");
   }
   if (t.players_out == kFinalTable) {
-    t.player(1).sittingout = false;
+    t.player(kHuman).sittingout = false;
     refill_busted_seats(t, t.chip_pool, true);
   }
   if (t.players_out < kFinalTable)
     refill_busted_seats(t, newcomer_stack, false);
   if (t.players_out > kFinalTable) {
-    t.player(1).sittingout = false;
+    t.player(kHuman).sittingout = false;
     retire_busted_seats(t);
   }
 }
