@@ -9,6 +9,7 @@
 #include "betting/round_closing.h"
 #include "betting/seat_rules.h"
 #include "platform/number_text.h"
+#include "table/dealing.h"
 #include "table/tables.h"
 
 namespace omaha {
@@ -61,8 +62,7 @@ void raise_or_go_alone(tables& t, int seat, std::int16_t divisor, std::int64_t t
 
 void fold(tables& t, int seat) {
   t.player(seat).fold = true;
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(seat, card).set_visible(false);
+  set_hole_cards_visible(t, seat, false);
 }
 
 }  // namespace

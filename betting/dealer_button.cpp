@@ -16,7 +16,7 @@ constexpr float kButtonOffset = 500;
 }  // namespace
 
 void place_button_label(tables& t, int seat) {
-  const Control& fourth_card = t.hole_card(seat, 4);
+  const Control& fourth_card = t.hole_card(seat, kHoleCards);
   t.Label1.set_top(fourth_card.top() + kButtonOffset);
   t.Label1.set_left(fourth_card.left() + kButtonOffset);
 }

@@ -10,6 +10,7 @@
 #include "betting/round_closing.h"
 #include "platform/keys.h"
 #include "platform/number_text.h"
+#include "table/dealing.h"
 #include "table/tables.h"
 
 namespace omaha {
@@ -103,8 +104,7 @@ void Command7_Click(tables& t) {
 void Command8_Click(tables& t) {
   show_stack(t, kHuman);
   bet_panel_hide(t);
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(kHuman, card).set_visible(false);
+  set_hole_cards_visible(t, kHuman, false);
   t.player(kHuman).fold = true;
   end_of_round_test(t, kHuman, round_closer::human);
   mark_last_seat_standing(t);

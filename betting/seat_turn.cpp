@@ -8,6 +8,7 @@
 #include "betting/dealer_button.h"
 #include "betting/round_closing.h"
 #include "betting/seat_rules.h"
+#include "table/dealing.h"
 #include "table/tables.h"
 
 namespace omaha {
@@ -59,8 +60,7 @@ void hide_sitting_out_button(tables& t, int seat) {
     return;
   place_button_label(t, seat);
   t.Label1.set_visible(false);
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(seat, card).set_visible(false);
+  set_hole_cards_visible(t, seat, false);
 }
 
 // A seat that cannot act passes the turn on at once.

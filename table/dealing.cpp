@@ -54,11 +54,20 @@ void distribute_cards_for_10(tables& t) {
 void show_hole_cards(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     const player_record& p = t.player(seat);
-    if (!p.Active || p.sittingout)
-      continue;
-    for (int card = 1; card <= kHoleCards; ++card)
-      t.hole_card(seat, card).set_visible(true);
+    if (p.Active && !p.sittingout)
+      set_hole_cards_visible(t, seat, true);
   }
+}
+
+void set_hole_cards_visible(tables& t, int seat, bool visible) {
+  for (int card = 1; card <= kHoleCards; ++card)
+    t.hole_card(seat, card).set_visible(visible);
+}
+
+void turn_hole_cards_up(tables& t, int seat) {
+  // The card code is the cell of the card's face on the card sheet.
+  for (int card = 1; card <= kHoleCards; ++card)
+    t.hole_card(seat, card).set_picture(t.PictureClip1.cell(hole_card_code(t.player(seat), card)));
 }
 
 }  // namespace omaha

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "table/seat_cards.h"
 #include "table/tables.h"
 
 namespace omaha {
 
 namespace {
-
-constexpr int kDeckSize = 45;
 
 // One uniform card code 1..52 from the random source.
 std::int16_t draw_card(platform::RandomSource& random) {

@@ -22,11 +22,6 @@ void show_prize(tables& t, int seat) {
   t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
 }
 
-void set_hole_cards_visible(tables& t, int seat, bool visible) {
-  for (int card = 1; card <= kHoleCards; ++card)
-    t.hole_card(seat, card).set_visible(visible);
-}
-
 // The human's request to sit out, made during the last hand, takes effect now.
 void apply_sit_out_request(tables& t) {
   if (t.sitter == 1) {

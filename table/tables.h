@@ -12,6 +12,7 @@
 #include "platform/timer.h"
 #include "resources/built_in_pictures.h"
 #include "table/player_record.h"
+#include "table/seat_cards.h"
 #include "table/seats.h"
 
 namespace omaha {
@@ -73,7 +74,7 @@ class tables : public platform::Form {
   std::int16_t limittimersetting = 300;
 
   // ---- private state of the table ----
-  std::array<std::int16_t, 46> deck{};  // positions 1..45
+  std::array<std::int16_t, kDeckSize + 1> deck{};  // positions 1..kDeckSize
   std::int16_t drawn_card = 0;
   std::array<float, 11> pot_chip_top{};  // home of pot chip 60 + n
   std::array<std::int16_t, 11> pot_chip_left{};
@@ -136,7 +137,9 @@ class tables : public platform::Form {
   Control& prize_label(int seat) const { return *at(prize_labels_, seat); }
   Control& bet_label(int seat) const { return *at(bet_labels_, seat); }
   // Hole card `card` (1..4) of `seat`.
-  Control& hole_card(int seat, int card) const { return Image1[4 * (seat - 1) + card - 1]; }
+  Control& hole_card(int seat, int card) const {
+    return Image1[kHoleCards * (seat - 1) + card - 1];
+  }
   // Bet chip `chip` (0..5) of `seat`.
   Control& seat_chip(int seat, int chip) const { return backchips[6 * (seat - 1) + chip]; }
 
