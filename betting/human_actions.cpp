@@ -12,12 +12,12 @@
 #include "platform/number_text.h"
 #include "table/dealing.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
-constexpr std::int16_t kLastSitOutField = 990;  // from this many out on, nobody sits out
 constexpr platform::Colour kSittingOutAsked = 0xFF;
 constexpr platform::Colour kPlayingAsked = 0xFFFF;
 
@@ -126,8 +126,8 @@ void Text2_KeyPress(tables& t, int code_point) {
 }
 
 void Command3_Click(tables& t) {
-  if (t.players_out >= kLastSitOutField)
-    return;
+  if (t.players_out >= kFinalTable)
+    return;  // nobody sits out at the final table, nor while it forms
   if (!t.player(kHuman).sittingout) {
     t.sitter = 1;
     t.Command3.set_back_colour(kSittingOutAsked);

@@ -10,17 +10,16 @@
 #include "betting/seat_rules.h"
 #include "table/dealing.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
 // Blinds are due from seats still in the tournament until the pre-flop round opens; the final
-// table (above 990 out) takes antes at the deal instead.
-constexpr std::int16_t kLastBlindsField = 990;
-
+// table (above kFinalTable out) takes antes at the deal instead.
 bool blind_due(const tables& t, int seat) {
-  return t.player(seat).Active && t.players_out <= kLastBlindsField && !t.postblinds;
+  return t.player(seat).Active && t.players_out <= kFinalTable && !t.postblinds;
 }
 
 void post_blind(tables& t, int seat, std::int64_t amount) {

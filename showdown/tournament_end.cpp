@@ -6,14 +6,11 @@
 #include "platform/number_text.h"
 #include "table/hand_cycle.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
-
-constexpr int kEntrants = 1000;
-// Above this many entrants out the human sits at the final table.
-constexpr int kFinalTableOut = 990;
 
 constexpr platform::Colour kWonBackColour = 0xFF;    // red
 constexpr platform::Colour kWonTextColour = 0xFFFF;  // yellow
@@ -27,9 +24,9 @@ bool any_other_seat_active(const tables& t) {
 }
 
 // Players still in the tournament as the human leaves it: at the final table the other seats
-// still in it, before it the entrants not yet out (990 out still counts as before).
+// still in it, before it the entrants not yet out (kFinalTable out still counts as before).
 int players_still_in(const tables& t) {
-  if (t.players_out > kFinalTableOut) {
+  if (t.players_out > kFinalTable) {
     int active = 0;
     for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
       if (t.player(seat).Active)

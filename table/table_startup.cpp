@@ -8,6 +8,7 @@
 #include "table/card_code.h"
 #include "table/hand_cycle.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
@@ -48,7 +49,7 @@ void Form_Load(tables& t) {
     t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - kFirstComputerSeat)];
 
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.player(seat).prize = 1000;
+    t.player(seat).prize = kStartingStack;
 
   t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
   t.limitsdisplay.set_caption(limits_caption(t.limits));

@@ -14,8 +14,6 @@ namespace omaha {
 namespace {
 
 constexpr std::int16_t kLateField = 900;  // from here on one entrant goes out per deal
-constexpr std::int32_t kEntrantStack = 1000;
-constexpr std::int32_t kEntrants = 1000;
 
 constexpr std::array<const char*, 25> kNameWords{
     "poker",  "heart",      "boulder", "blonde", "chips",      "bad",      "zzzzzz",
@@ -90,7 +88,7 @@ std::int32_t advance_tournament(tables& t) {
   if (t.players_out >= kLateField && t.players_out <= kFinalTable)
     knocked_out = 1;
   t.players_out = static_cast<std::int16_t>(t.players_out + knocked_out);
-  t.chip_pool += kEntrantStack * knocked_out;
+  t.chip_pool += kStartingStack * knocked_out;
   // The first advance leaves at least three out, so the divisor is never zero.
   return platform::clamp_to_int32(double(t.chip_pool) / double(t.players_out - 2));
 }

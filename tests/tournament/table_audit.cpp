@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "audit_helpers.h"
+#include "table/tournament_field.h"
 
 namespace omaha::testing {
 
 using audit::at;
-using audit::kFinalTable;
 using audit::sum_of;
 
 namespace {
