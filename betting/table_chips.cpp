@@ -10,8 +10,6 @@ namespace omaha {
 
 namespace {
 
-constexpr int kChipsPerSeat = 6;
-
 // Where the human's bet chips stand whenever they are shown (Top, Left in twips).
 constexpr std::array<std::array<float, 2>, kChipsPerSeat> kHumanChipPlaces{{
     {6516, 5148},
@@ -27,7 +25,7 @@ struct pot_group {
   int first;
   int last;
 };
-constexpr std::array<pot_group, 3> kPotGroups{{{60, 75}, {76, 83}, {84, 90}}};
+constexpr std::array<pot_group, 3> kPotGroups{{{kFirstPotChip, 75}, {76, 83}, {84, kLastPotChip}}};
 
 bool is_seat(int seat) {
   return seat >= 1 && seat <= kSeats;

@@ -76,7 +76,7 @@ constexpr float kBetWidth = 860;
 constexpr float kBetHeight = 230;
 
 // The six bet chips of a seat: two little stacks of three.
-constexpr std::array<std::array<float, 2>, 6> kChipOffsets{
+constexpr std::array<std::array<float, 2>, kChipsPerSeat> kChipOffsets{
     {{0, 120}, {250, 120}, {10, 60}, {240, 60}, {0, 0}, {250, 0}}};
 
 // The pot pile below the board: stacks of chips, grown group by group as betting rounds end,
@@ -89,8 +89,8 @@ constexpr int kPileStackHeight = 4;
 constexpr float kPileStackStep = 270;
 constexpr float kPileChipRise = 55;
 
-constexpr std::array<Colour, 6> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
-                                             0x202020, 0xE0E0E0, 0x1080E0};
+constexpr std::array<Colour, kChipsPerSeat> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
+                                                         0x202020, 0xE0E0E0, 0x1080E0};
 
 // The amount box takes a signed 32-bit number with blanks round it.
 constexpr std::size_t kAmountLength = 16;
@@ -193,8 +193,8 @@ void lay_out_seat(tables& t, int seat) {
 }
 
 void lay_out_pot_pile(tables& t) {
-  for (int chip = 60; chip <= 90; ++chip) {
-    const int n = chip - 60;
+  for (int chip = kFirstPotChip; chip <= kLastPotChip; ++chip) {
+    const int n = chip - kFirstPotChip;
     const int stack = n / kPileStackHeight;
     const int height = n % kPileStackHeight;
     Control& disc = t.backchips[chip];

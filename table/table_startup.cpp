@@ -55,8 +55,8 @@ void Form_Load(tables& t) {
   t.limitsdisplay.set_caption(limits_caption(t.limits));
 
   // The homes the pot chips return to after every award.
-  for (int chip = 60; chip <= 70; ++chip) {
-    const auto slot = static_cast<std::size_t>(chip - 60);
+  for (int chip = kFirstPotChip; chip <= kLastMovedPotChip; ++chip) {
+    const auto slot = static_cast<std::size_t>(chip - kFirstPotChip);
     t.pot_chip_top[slot] = t.backchips[chip].top();
     t.pot_chip_left[slot] =
         static_cast<std::int16_t>(platform::round_half_even(t.backchips[chip].left()));

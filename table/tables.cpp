@@ -68,7 +68,7 @@ tables::tables(platform::Application& app, settings& settings_screen)
       Label21(add(ControlKind::Label, "Label21")),
       Label22(add(ControlKind::Label, "Label22")),
       Image1(control_array(*this, ControlKind::Image, "Image1", kDeckSize)),
-      backchips(control_array(*this, ControlKind::Shape, "backchips", 91)),
+      backchips(control_array(*this, ControlKind::Shape, "backchips", kLastPotChip + 1)),
       chiplabel1(add(ControlKind::Label, "chiplabel1")),
       chiplabel2(add(ControlKind::Label, "chiplabel2")),
       chiplabel3(add(ControlKind::Label, "chiplabel3")),

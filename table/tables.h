@@ -32,6 +32,13 @@ class ControlArray {
   std::vector<Control*> items_;
 };
 
+// The chip shapes `backchips`: each seat's bet chips, seat by seat, then the pot pile. A win
+// carries the pile's chips up to kLastMovedPotChip over to the winner; the rest are only hidden.
+constexpr int kChipsPerSeat = 6;
+constexpr int kFirstPotChip = kSeats * kChipsPerSeat;
+constexpr int kLastMovedPotChip = 70;
+constexpr int kLastPotChip = 90;
+
 constexpr platform::Colour turn_light_on = 0x80FFFF;
 constexpr platform::Colour turn_light_off = 0x80;
 
@@ -76,8 +83,9 @@ class tables : public platform::Form {
   // ---- private state of the table ----
   std::array<std::int16_t, kDeckSize + 1> deck{};  // positions 1..kDeckSize
   std::int16_t drawn_card = 0;
-  std::array<float, 11> pot_chip_top{};  // home of pot chip 60 + n
-  std::array<std::int16_t, 11> pot_chip_left{};
+  // Home of pot chip kFirstPotChip + n, for the chips a win moves.
+  std::array<float, kLastMovedPotChip - kFirstPotChip + 1> pot_chip_top{};
+  std::array<std::int16_t, kLastMovedPotChip - kFirstPotChip + 1> pot_chip_left{};
 
   // ---- tournament counters ----
   std::int16_t players_out = 0;  // entrants of the 1000 out so far
@@ -102,7 +110,7 @@ class tables : public platform::Form {
   Control &Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19, &Label20, &Label21,
       &Label22;            // chip counts
   ControlArray Image1;     // 0..39 hole cards, 40..44 the board
-  ControlArray backchips;  // 0..59 bet chips, 60..90 the pot pile
+  ControlArray backchips;  // the bet chips, then the pot pile
   Control &chiplabel1, &chiplabel2, &chiplabel3, &chiplabel4, &chiplabel5, &chiplabel6, &chiplabel7,
       &chiplabel8, &chiplabel9, &chiplabel10;
   Control& potlabel;
@@ -141,7 +149,9 @@ class tables : public platform::Form {
     return Image1[kHoleCards * (seat - 1) + card - 1];
   }
   // Bet chip `chip` (0..5) of `seat`.
-  Control& seat_chip(int seat, int chip) const { return backchips[6 * (seat - 1) + chip]; }
+  Control& seat_chip(int seat, int chip) const {
+    return backchips[kChipsPerSeat * (seat - 1) + chip];
+  }
 
  private:
   static Control* at(const std::array<Control*, kSeats>& seats, int seat) {
