@@ -40,7 +40,7 @@ int players_still_in(const tables& t) {
 
 void update_chip_counts(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
+    show_prize(t, seat);
 }
 
 void test_elimination(tables& t) {

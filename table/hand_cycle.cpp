@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "betting/betting.h"
+#include "betting/chip_payment.h"
 #include "evaluation/evaluation.h"
-#include "platform/number_text.h"
 #include "table/board.h"
 #include "table/dealer_draw.h"
 #include "table/dealing.h"
@@ -17,10 +17,6 @@
 namespace omaha {
 
 namespace {
-
-void show_prize(tables& t, int seat) {
-  t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
-}
 
 // The human's request to sit out, made during the last hand, takes effect now.
 void apply_sit_out_request(tables& t) {
@@ -54,11 +50,7 @@ void charge_sitting_out_button(tables& t) {
   const std::int64_t charge =
       std::min<std::int64_t>(2 * std::int64_t{t.limits}, std::max(human.prize, 0));
   human.prize = static_cast<std::int32_t>(human.prize - charge);
-  show_prize(t, kHuman);
-  if (human.prize < 1) {
-    t.Label13.set_caption("All in");
-    human.allin = true;
-  }
+  show_stack(t, kHuman);
 }
 
 // The last hand's result label, the pot, every seat's bets, the betting-round flags, the

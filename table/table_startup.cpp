@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "betting/limit_ladder.h"
 #include "platform/keys.h"
 #include "platform/number_text.h"
 #include "screens/settings.h"
@@ -18,11 +19,6 @@ constexpr std::array<const char*, kSeats - kFirstComputerSeat + 1> kComputerName
     "boulder man", "river rat",       "bad beat luck", "poker man", "chips chips",
     "rotten kid",  "juggle card man", "texas route",   "tarrow kid"};
 
-std::string limits_caption(std::int32_t limits) {
-  return "Limits   " + platform::Str(std::int64_t{limits}) + "  -  " +
-         platform::Str(std::int64_t{limits} * 2);
-}
-
 }  // namespace
 
 void connect_table_handlers(tables& t) {
@@ -35,9 +31,9 @@ void connect_table_handlers(tables& t) {
 }
 
 void Form_Load(tables& t) {
-  t.limittimersetting = 300;
+  t.limittimersetting = kLimitCountdownStart;
   t.tossdone = 0;
-  t.limits = 10;
+  t.limits = limit_ladder.front();
   t.closer = 0;
   t.level = 1;
   t.focuser = 0;
@@ -51,8 +47,7 @@ void Form_Load(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player(seat).prize = kStartingStack;
 
-  t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
-  t.limitsdisplay.set_caption(limits_caption(t.limits));
+  show_limits(t);
 
   // The homes the pot chips return to after every award.
   for (int chip = kFirstPotChip; chip <= kLastMovedPotChip; ++chip) {
@@ -65,7 +60,7 @@ void Form_Load(tables& t) {
   t.PictureClip1.set_picture(t.app().resources().bitmap(kCardSheetBitmap));
 
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
+    show_prize(t, seat);
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player_label(seat).set_caption(t.player(seat).caption);
 

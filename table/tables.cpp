@@ -3,6 +3,7 @@
 #include <string>
 
 #include "betting/betting.h"
+#include "platform/number_text.h"
 #include "table/table_layout.h"
 #include "table/table_startup.h"
 
@@ -114,6 +115,10 @@ tables::tables(platform::Application& app, settings& settings_screen)
   lay_out_table(*this);
   connect_table_handlers(*this);
   connect_betting_handlers(*this);
+}
+
+void show_prize(tables& t, int seat) {
+  t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
 }
 
 }  // namespace omaha

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "betting/limit_ladder.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"
@@ -57,15 +58,16 @@ class tables : public platform::Form {
   std::int32_t sidepot = 0;
   std::int16_t level = 1;
   std::int16_t tossdone = 0;
-  std::int32_t limits = 10;  // the small blind; big blind and raise step are twice it
-  bool postblinds = false;   // the pre-flop betting round is under way
-  bool postflop1 = false;    // flop shown
-  bool postflop2 = false;    // turn shown
-  bool postflop3 = false;    // river shown
-  bool gameover = false;     // the hand's showdown has begun
-  bool raiser = false;       // a bet or raise was made in this hand
-  std::string fl;            // classifier scratch: flush text
-  std::string st;            // classifier scratch: straight text
+  // The small blind; the big blind and the raise step are twice it.
+  std::int32_t limits = limit_ladder.front();
+  bool postblinds = false;  // the pre-flop betting round is under way
+  bool postflop1 = false;   // flop shown
+  bool postflop2 = false;   // turn shown
+  bool postflop3 = false;   // river shown
+  bool gameover = false;    // the hand's showdown has begun
+  bool raiser = false;      // a bet or raise was made in this hand
+  std::string fl;           // classifier scratch: flush text
+  std::string st;           // classifier scratch: straight text
   std::string cards1, cards2, cards3, cards4, cards5, cards6, cards7;  // seven cards classified
   std::int16_t focuser = 0;      // the seat whose turn has just ended
   std::int16_t flopshower = 0;   // closing seat of the pre-flop round
@@ -78,7 +80,7 @@ class tables : public platform::Form {
   std::int16_t raiservalue = 0;  // raises counted in this betting round
   std::int16_t closer = 0;       // 1 once the tournament is over for the human
   std::int16_t folder = 0;       // street on which a computer seat with a losing hand folds
-  std::int16_t limittimersetting = 300;
+  std::int16_t limittimersetting = kLimitCountdownStart;
 
   // ---- private state of the table ----
   std::array<std::int16_t, kDeckSize + 1> deck{};  // positions 1..kDeckSize
@@ -165,5 +167,8 @@ class tables : public platform::Form {
   std::array<Control*, kSeats> prize_labels_;
   std::array<Control*, kSeats> bet_labels_;
 };
+
+// The seat's chip-count label shows its stack.
+void show_prize(tables& t, int seat);
 
 }  // namespace omaha

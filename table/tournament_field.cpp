@@ -56,7 +56,7 @@ void refill_busted_seats(tables& t, std::int32_t stack, bool final_table_arrival
     p.caption = newcomer_name(t);
     p.prize = stack;
     t.player_label(seat).set_caption(p.caption);
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{p.prize}));
+    show_prize(t, seat);
     t.Label24.set_visible(true);
     t.Label24.set_caption("Please Wait Arranging Tables");
     if (final_table_arrival)
