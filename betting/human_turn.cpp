@@ -17,9 +17,8 @@ namespace {
 // Every other seat is out of the tournament: the human has won it. The program ends at the
 // next-hand timer's tick after the hand is settled.
 void tournament_won_test(tables& t) {
-  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
-    if (t.player(seat).Active)
-      return;
+  if (!tournament_won(t))
+    return;
   bet_panel_hide(t);
   t.Command2.SetFocus();
   t.roundtimer.set_enabled(false);
