@@ -45,18 +45,22 @@ void offer_action_panel(tables& t) {
   t.Command5.set_visible(owes);
 }
 
-// A human who cannot act hands the turn on; the next tick gives it to seat 2.
+// A human who cannot act hands the turn on.
 void pass_on(tables& t) {
   end_of_round_test(t, kHuman, round_closer::human);
   bet_panel_hide(t);
-  if (!t.gameover) {
-    t.focuser = kHuman;
-    t.roundtimer.set_enabled(true);
-  }
+  pass_turn_on(t);
   settle_if_no_betting_left(t, kHuman);
 }
 
 }  // namespace
+
+void pass_turn_on(tables& t) {
+  if (!t.gameover) {
+    t.focuser = kHuman;
+    t.roundtimer.set_enabled(true);
+  }
+}
 
 std::int64_t call_amount(const tables& t) {
   return std::int64_t{t.currentbet} - t.player(kHuman).totalbet;
