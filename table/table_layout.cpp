@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "screens/settings.h"
 #include "table/seat_cards.h"
 #include "table/tables.h"
 
@@ -124,6 +125,9 @@ void style_chip(Control& chip, Colour colour) {
   chip.set_border_width(1);
   chip.set_visible(false);
 }
+
+// The face of the action buttons and of "Sit Out".
+constexpr Colour kButtonFace = 0x80FFFF;
 
 void style_button(Control& button, const char* caption, Colour back, int tab_index) {
   button.set_caption(caption);
@@ -262,7 +266,7 @@ void lay_out_buttons(tables& t) {
   // The game parks the focus on "Exit" once a hand is over: a stray Enter or Space must not end
   // the run there.
   t.Command2.set_keys_need_user_focus(true);
-  style_button(t.Command3, "Sit Out", 0x80FFFF, 2);
+  style_button(t.Command3, "Sit Out", kButtonFace, 2);
   t.Command3.set_bounds(1320, 8200, 1100, 420);
 
   // The action panel.
@@ -270,13 +274,13 @@ void lay_out_buttons(tables& t) {
   t.Shape12.set_shape(ShapeKind::Rectangle);
   t.Shape12.set_border_colour(0xFF);
   t.Shape12.set_border_width(2);
-  style_button(t.Command5, "Call", 0x80FFFF, 36);
+  style_button(t.Command5, "Call", kButtonFace, 36);
   t.Command5.set_bounds(9984, 7296, 1092, 420);
-  style_button(t.Command6, "Raise", 0x80FFFF, 37);
+  style_button(t.Command6, "Raise", kButtonFace, 37);
   t.Command6.set_bounds(11088, 7296, 1092, 420);
-  style_button(t.Command7, "Check", 0x80FFFF, 38);
+  style_button(t.Command7, "Check", kButtonFace, 38);
   t.Command7.set_bounds(9984, 7788, 1092, 420);
-  style_button(t.Command8, "Fold", 0x80FFFF, 39);
+  style_button(t.Command8, "Fold", kButtonFace, 39);
   t.Command8.set_bounds(11088, 7788, 1092, 420);
   style_button(t.Command11, "Bet It", 0x80FF, 40);
   t.Command11.set_bounds(11556, 8340, 492, 312);
@@ -306,7 +310,7 @@ void lay_out_table(tables& t) {
   t.Shape1.set_bounds(750, 1150, 10800, 5900);
   t.Shape1.set_shape(ShapeKind::Oval);
   t.Shape1.set_filled(true);
-  t.Shape1.set_fill_colour(0x8000);
+  t.Shape1.set_fill_colour(static_cast<Colour>(kDefaultTableTop));
   t.Shape1.set_border_colour(0x80);
   t.Shape1.set_border_width(6);
 
