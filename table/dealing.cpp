@@ -45,8 +45,8 @@ void distribute_cards_for_10(tables& t) {
 
   class_set_to_zero(t);
   t.numberofwinners = 0;
-  // The evaluation places every seat and returns only once a winner is counted, so one call
-  // does it; looping on the count would hang on an evaluation that counts none.
+  // The evaluation places every seat and repeats its placing until a winner is counted, so one
+  // call does it.
   evaluate_player_cards(t);
   Command4_Click(t);
 }
