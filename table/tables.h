@@ -26,7 +26,6 @@ using platform::Control;
 class ControlArray {
  public:
   Control& operator[](int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-  int size() const { return static_cast<int>(items_.size()); }
   void add(Control& control) { items_.push_back(&control); }
 
  private:
