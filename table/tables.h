@@ -39,6 +39,10 @@ constexpr int kFirstPotChip = kSeats * kChipsPerSeat;
 constexpr int kLastMovedPotChip = 70;
 constexpr int kLastPotChip = 90;
 
+// The intervals of the table's two timers, in milliseconds.
+constexpr int kNextHandDelay = 13000;  // from the showdown to the next deal
+constexpr int kTurnClockTick = 2000;   // from one seat's turn to the next
+
 constexpr platform::Colour turn_light_on = 0x80FFFF;
 constexpr platform::Colour turn_light_off = 0x80;
 
@@ -135,8 +139,8 @@ class tables : public platform::Form {
   Control& Command1;   // hidden trigger of the next-hand timer
   Control& Command4;   // hidden trigger of the turn clock
 
-  platform::Timer& Timer1;      // next-hand timer, 13 s
-  platform::Timer& roundtimer;  // turn clock, 2 s
+  platform::Timer& Timer1;      // next-hand timer
+  platform::Timer& roundtimer;  // turn clock
   platform::PictureClip PictureClip1{resources::kSheetRows, resources::kSheetColumns};
 
   // ---- the seat map ----

@@ -14,7 +14,6 @@ using audit::sum_of;
 namespace {
 
 constexpr std::size_t kMaxFailures = 40;
-constexpr std::int64_t kNextHandDelay = 13000;
 // Hands take a few dozen turns; one that goes on this long has no way to end.
 constexpr int kMaxHandTicks = 400;
 
