@@ -16,9 +16,6 @@ namespace omaha {
 
 namespace {
 
-constexpr std::int16_t kTopPlace = 1;
-constexpr std::int16_t kFirstLosingPlace = 5;
-
 bool another_seat_can_act(const tables& t, int seat) {
   for (int other = 1; other <= kSeats; ++other) {
     const player_record& p = t.player(other);
@@ -30,7 +27,7 @@ bool another_seat_can_act(const tables& t, int seat) {
 
 // The seat's place folds it on the street `folder` names once that street is shown.
 bool folds_now(const tables& t, std::int16_t place) {
-  if (place >= kFirstLosingPlace)
+  if (place >= kRestPlace)
     return true;
   if (place <= kTopPlace)
     return false;
@@ -91,7 +88,7 @@ void computer_decision(tables& t, int seat) {
 
   if (place == kTopPlace) {
     raise_or_go_alone(t, seat, rules.divisor_top, to_call);
-  } else if (place > kTopPlace && place < kFirstLosingPlace && !t.postflop3 && t.folder >= 1 &&
+  } else if (place > kTopPlace && place < kRestPlace && !t.postflop3 && t.folder >= 1 &&
              t.folder <= 3) {
     raise_or_go_alone(t, seat, rules.divisor_placed, to_call);
   } else if (folds_now(t, place)) {

@@ -23,7 +23,7 @@ void place_button_label(tables& t, int seat) {
 
 void give_button(tables& t, int seat) {
   for (int other = 1; other <= kSeats; ++other)
-    t.player(other).dealer = static_cast<std::int16_t>(1 + (other - seat + kSeats) % kSeats);
+    t.player(other).dealer = static_cast<std::int16_t>(kButton + (other - seat + kSeats) % kSeats);
   place_button_label(t, seat);
   t.Label1.set_visible(true);
 }
@@ -31,7 +31,7 @@ void give_button(tables& t, int seat) {
 void next_dealer(tables& t) {
   int holder = 0;  // the lowest-numbered seat marked as the button counts
   for (int seat = 1; seat <= kSeats && holder == 0; ++seat)
-    if (t.player(seat).dealer == 1)
+    if (t.player(seat).dealer == kButton)
       holder = seat;
 
   if (holder != 0) {

@@ -36,7 +36,7 @@ void human_pay_in(tables& t, std::int64_t amount) {
 // hand itself is settled at the human's next turn entry.
 void mark_last_seat_standing(tables& t) {
   if (!t.gameover && all_others_folded(t, kHuman))
-    t.player(kHuman).handrank = 1;
+    t.player(kHuman).handrank = kTopPlace;
 }
 
 // The end of a Call, Check or Fold: the round may close, the clock restarts for seat 2, and

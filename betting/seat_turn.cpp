@@ -33,13 +33,13 @@ void post_blind(tables& t, int seat, std::int64_t amount) {
 bool post_blinds(tables& t, int seat) {
   const seat_rules& rules = rules_of(seat);
   bool handed_on = false;
-  if (t.player(seat_before(seat)).dealer == 1 && blind_due(t, seat)) {
+  if (t.player(seat_before(seat)).dealer == kButton && blind_due(t, seat)) {
     post_blind(t, seat, t.limits);
     Command4_Click(t);
     t.seat_lamp(seat_after(seat)).SetFocus();
     handed_on = true;
   }
-  if (t.player(seats_before(seat, 2)).dealer == 1 && blind_due(t, seat)) {
+  if (t.player(seats_before(seat, 2)).dealer == kButton && blind_due(t, seat)) {
     post_blind(t, seat, std::int64_t{t.limits} * 2);
     if (rules.big_blind_opens_round)
       t.postblinds = true;
@@ -55,7 +55,7 @@ bool post_blinds(tables& t, int seat) {
 // A sitting-out seat that holds the button takes the button off the table with its cards.
 void hide_sitting_out_button(tables& t, int seat) {
   const player_record& p = t.player(seat);
-  if (p.dealer != 1 || !p.sittingout)
+  if (p.dealer != kButton || !p.sittingout)
     return;
   place_button_label(t, seat);
   t.Label1.set_visible(false);

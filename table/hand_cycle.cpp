@@ -45,7 +45,7 @@ void fold_seats_out_of_play(tables& t) {
 // the human never pays more than the stack holds.
 void charge_sitting_out_button(tables& t) {
   player_record& human = t.player(kHuman);
-  if (!human.sittingout || human.dealer != 1 || !human.Active)
+  if (!human.sittingout || human.dealer != kButton || !human.Active)
     return;
   const std::int64_t charge =
       std::min<std::int64_t>(2 * std::int64_t{t.limits}, std::max(human.prize, 0));
@@ -92,9 +92,9 @@ void deal_and_open_betting(tables& t) {
 // the mark goes to seat 1, so the move starts there and the button lands on seat 2.
 void sweep_button_past_empty_seats(tables& t) {
   for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
-    if (t.player(seat).Active || t.player(seat).dealer != 1)
+    if (t.player(seat).Active || t.player(seat).dealer != kButton)
       continue;
-    t.player(seat % kSeats + 1).dealer = 1;
+    t.player(seat % kSeats + 1).dealer = kButton;
     next_dealer(t);
   }
 }
