@@ -18,6 +18,18 @@ inline constexpr std::array<std::string_view, kSuits> kSuitWords{"clubs", "diamo
 inline constexpr std::array<std::string_view, kSuits> kFlushTexts{"flush clubs", "flush diamonds",
                                                                   "flush hearts", "flush spades"};
 
+// The category words that name the verdicts and the hands, lowest category first.
+inline constexpr std::string_view kTopWord = "Top";
+inline constexpr std::string_view kPairWord = "Pair";
+inline constexpr std::string_view kTwoKindWord = "Two Kind";
+inline constexpr std::string_view kThreeKindWord = "Three Kind";
+inline constexpr std::string_view kStraightWord = "straight";
+inline constexpr std::string_view kFlushWord = "flush";
+inline constexpr std::string_view kFullHouseWord = "FullHouse";
+inline constexpr std::string_view kFourKindWord = "Four Kind";
+inline constexpr std::string_view kStraightFlushWord = "straight flush";
+inline constexpr std::string_view kRoyalWord = "royal";
+
 // The rank (0..12) whose text the card text begins with, or kNoRank. Case-sensitive.
 constexpr int leading_rank(std::string_view text) {
   if (text.empty())
