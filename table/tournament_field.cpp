@@ -93,6 +93,10 @@ std::int32_t advance_tournament(tables& t) {
   return platform::clamp_to_int32(double(t.chip_pool) / double(t.players_out - 2));
 }
 
+std::string players_remaining_caption(int players) {
+  return "Players " + platform::Str(std::int64_t{players}) + " Remaining in the Tournament";
+}
+
 std::string random_name_part(tables& t) {
   t.app().random().Randomize();
   const int word = draw_between(t.app().random(), 1, static_cast<int>(kNameWords.size()));
@@ -104,8 +108,7 @@ void run_field_rules(tables& t) {
   if (t.players_out < kFinalTable) {
     newcomer_stack = advance_tournament(t);
     t.Label2.set_visible(true);
-    t.Label2.set_caption("Players " + platform::Str(std::int64_t{kEntrants - t.players_out}) +
-                         " Remaining in the Tournament");
+    t.Label2.set_caption(players_remaining_caption(kEntrants - t.players_out));
   }
   if (t.players_out == kFinalTable) {
     t.player(kHuman).sittingout = false;

@@ -20,6 +20,9 @@ constexpr int kFinalTable = kEntrants - kSeats;
 // The other tables of the tournament: counts the players knocked out there before a deal and
 // returns the chip stack a newcomer brings.
 std::int32_t advance_tournament(tables& t);
+// The banner over the board while the other tables play: "Players " n " Remaining in the
+// Tournament".
+std::string players_remaining_caption(int players);
 // One word of a newcomer's name, drawn after a fresh reseed.
 std::string random_name_part(tables& t);
 
