@@ -22,7 +22,7 @@ void show_stack(tables& t, int seat) {
     t.prize_label(seat).set_caption("All in");
     p.allin = true;
   } else {
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{p.prize}));
+    show_prize(t, seat);
   }
 }
 

@@ -9,14 +9,12 @@
 #include "betting/round_closing.h"
 #include "betting/seat_rules.h"
 #include "platform/number_text.h"
+#include "table/dealing.h"
 #include "table/tables.h"
 
 namespace omaha {
 
 namespace {
-
-constexpr std::int16_t kTopPlace = 1;
-constexpr std::int16_t kFirstLosingPlace = 5;
 
 bool another_seat_can_act(const tables& t, int seat) {
   for (int other = 1; other <= kSeats; ++other) {
@@ -29,7 +27,7 @@ bool another_seat_can_act(const tables& t, int seat) {
 
 // The seat's place folds it on the street `folder` names once that street is shown.
 bool folds_now(const tables& t, std::int16_t place) {
-  if (place >= kFirstLosingPlace)
+  if (place >= kRestPlace)
     return true;
   if (place <= kTopPlace)
     return false;
@@ -61,8 +59,7 @@ void raise_or_go_alone(tables& t, int seat, std::int16_t divisor, std::int64_t t
 
 void fold(tables& t, int seat) {
   t.player(seat).fold = true;
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(seat, card).set_visible(false);
+  set_hole_cards_visible(t, seat, false);
 }
 
 }  // namespace
@@ -91,7 +88,7 @@ void computer_decision(tables& t, int seat) {
 
   if (place == kTopPlace) {
     raise_or_go_alone(t, seat, rules.divisor_top, to_call);
-  } else if (place > kTopPlace && place < kFirstLosingPlace && !t.postflop3 && t.folder >= 1 &&
+  } else if (place > kTopPlace && place < kRestPlace && !t.postflop3 && t.folder >= 1 &&
              t.folder <= 3) {
     raise_or_go_alone(t, seat, rules.divisor_placed, to_call);
   } else if (folds_now(t, place)) {

@@ -10,14 +10,14 @@
 #include "betting/round_closing.h"
 #include "platform/keys.h"
 #include "platform/number_text.h"
+#include "table/dealing.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
-constexpr int kHuman = 1;
-constexpr std::int16_t kLastSitOutField = 990;  // from this many out on, nobody sits out
 constexpr platform::Colour kSittingOutAsked = 0xFF;
 constexpr platform::Colour kPlayingAsked = 0xFFFF;
 
@@ -32,27 +32,19 @@ void human_pay_in(tables& t, std::int64_t amount) {
   bet_panel_hide(t);
 }
 
-// The next tick hands the turn to seat 2; once the hand is settled the clock stays off.
-void restart_clock(tables& t) {
-  if (!t.gameover) {
-    t.focuser = kHuman;
-    t.roundtimer.set_enabled(true);
-  }
-}
-
 // When the human's action leaves every other seat folded, the human holds the top place; the
 // hand itself is settled at the human's next turn entry.
 void mark_last_seat_standing(tables& t) {
   if (!t.gameover && all_others_folded(t, kHuman))
-    t.player(kHuman).handrank = 1;
+    t.player(kHuman).handrank = kTopPlace;
 }
 
-// The end of a Call or Check: the round may close, the clock restarts for seat 2, and while
-// nobody has bet the first-actor rule may make seat 10 the close.
-void close_call_or_check(tables& t) {
+// The end of a Call, Check or Fold: the round may close, the clock restarts for seat 2, and
+// while nobody has bet the first-actor rule may make seat 10 the close.
+void close_call_check_or_fold(tables& t) {
   end_of_round_test(t, kHuman, round_closer::human);
   mark_last_seat_standing(t);
-  restart_clock(t);
+  pass_turn_on(t);
   first_actor_rule(t, kHuman);
   settle_if_no_betting_left(t, kHuman);
 }
@@ -60,7 +52,7 @@ void close_call_or_check(tables& t) {
 // Raise and Bet It: the call plus `raise`, counted as a raise; a raise never closes a round.
 void bet_on(tables& t, std::int64_t raise) {
   human_pay_in(t, call_amount(t) + raise);
-  restart_clock(t);
+  pass_turn_on(t);
   raise_bookkeeping(t, kHuman);
   settle_if_no_betting_left(t, kHuman);
 }
@@ -88,7 +80,7 @@ std::optional<std::int64_t> typed_raise(const tables& t) {
 
 void Command5_Click(tables& t) {
   human_pay_in(t, call_amount(t));
-  close_call_or_check(t);
+  close_call_check_or_fold(t);
 }
 
 void Command6_Click(tables& t) {
@@ -98,22 +90,18 @@ void Command6_Click(tables& t) {
 void Command7_Click(tables& t) {
   show_stack(t, kHuman);
   bet_panel_hide(t);
-  close_call_or_check(t);
+  close_call_check_or_fold(t);
 }
 
 void Command8_Click(tables& t) {
   show_stack(t, kHuman);
   bet_panel_hide(t);
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(kHuman, card).set_visible(false);
+  set_hole_cards_visible(t, kHuman, false);
   t.player(kHuman).fold = true;
-  end_of_round_test(t, kHuman, round_closer::human);
-  mark_last_seat_standing(t);
-  if (!t.gameover)
-    t.roundtimer.set_enabled(true);
-  first_actor_rule(t, kHuman);
+  // Even a Fold that settles the hand leaves the turn with the human, for the clock that the
+  // button's LostFocus starts to hand on.
   t.focuser = kHuman;
-  settle_if_no_betting_left(t, kHuman);
+  close_call_check_or_fold(t);
 }
 
 void Command11_Click(tables& t) {
@@ -127,8 +115,8 @@ void Text2_KeyPress(tables& t, int code_point) {
 }
 
 void Command3_Click(tables& t) {
-  if (t.players_out >= kLastSitOutField)
-    return;
+  if (t.players_out >= kFinalTable)
+    return;  // nobody sits out at the final table, nor while it forms
   if (!t.player(kHuman).sittingout) {
     t.sitter = 1;
     t.Command3.set_back_colour(kSittingOutAsked);

@@ -14,14 +14,11 @@ namespace omaha {
 
 namespace {
 
-constexpr int kHuman = 1;
-
 // Every other seat is out of the tournament: the human has won it. The program ends at the
 // next-hand timer's tick after the hand is settled.
 void tournament_won_test(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat)
-    if (t.player(seat).Active)
-      return;
+  if (!tournament_won(t))
+    return;
   bet_panel_hide(t);
   t.Command2.SetFocus();
   t.roundtimer.set_enabled(false);
@@ -48,18 +45,22 @@ void offer_action_panel(tables& t) {
   t.Command5.set_visible(owes);
 }
 
-// A human who cannot act hands the turn on; the next tick gives it to seat 2.
+// A human who cannot act hands the turn on.
 void pass_on(tables& t) {
   end_of_round_test(t, kHuman, round_closer::human);
   bet_panel_hide(t);
-  if (!t.gameover) {
-    t.focuser = kHuman;
-    t.roundtimer.set_enabled(true);
-  }
+  pass_turn_on(t);
   settle_if_no_betting_left(t, kHuman);
 }
 
 }  // namespace
+
+void pass_turn_on(tables& t) {
+  if (!t.gameover) {
+    t.focuser = kHuman;
+    t.roundtimer.set_enabled(true);
+  }
+}
 
 std::int64_t call_amount(const tables& t) {
   return std::int64_t{t.currentbet} - t.player(kHuman).totalbet;

@@ -18,6 +18,10 @@ void Command6_LostFocus(tables& t);
 void Command7_LostFocus(tables& t);
 void Command8_LostFocus(tables& t);
 
+// The human's turn is over: the next tick of the clock, switched on here, hands the turn to
+// seat 2. Once the hand is settled the clock stays off.
+void pass_turn_on(tables& t);
+
 // What the human owes to stay in the round.
 std::int64_t call_amount(const tables& t);
 

@@ -10,7 +10,6 @@ namespace omaha {
 
 namespace {
 
-constexpr std::int16_t kTicksPerRung = 300;
 // Rises from the rungs below this one are announced on the status line; the last is not.
 constexpr std::ptrdiff_t kQuietRung = 11;
 
@@ -21,15 +20,19 @@ std::string limits_display_caption(std::int32_t limits) {
          platform::Str(std::int64_t{limits} * 2);
 }
 
+void show_limits(tables& t) {
+  t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
+  t.limitsdisplay.set_caption(limits_display_caption(t.limits));
+}
+
 void limit_countdown(tables& t) {
   if (t.limittimersetting > std::numeric_limits<std::int16_t>::min())
     --t.limittimersetting;
-  t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
-  t.limitsdisplay.set_caption(limits_display_caption(t.limits));
+  show_limits(t);
   if (t.limittimersetting >= 2)
     return;
 
-  t.limittimersetting = kTicksPerRung;
+  t.limittimersetting = kLimitCountdownStart;
   const auto rung = std::find(limit_ladder.begin(), limit_ladder.end(), t.limits);
   if (rung == limit_ladder.end() || rung + 1 == limit_ladder.end())
     return;  // the top, or a limit off the ladder: no rise

@@ -33,7 +33,6 @@ using street_opening = void (*)(tables&);
 constexpr std::array<street_opening, 3> kNextStreet{show_flop1, show_flop2, show_flop3};
 
 constexpr std::int16_t kRaisesThatMoveTheClose = 4;
-constexpr std::int16_t kFoldedPlace = 7;
 
 void close_the_river(tables& t, round_closer who) {
   zero_total_bets(t);
@@ -63,7 +62,7 @@ void first_actor_rule(tables& t, int seat) {
   if (t.gameover || t.raiser)
     return;
   for (const betting_round& round : kRounds)
-    if (t.*round.open && t.player(seats_before(seat, 3)).dealer == 1)
+    if (t.*round.open && t.player(seats_before(seat, 3)).dealer == kButton)
       t.*round.closing = static_cast<std::int16_t>(seat_before(seat));
 }
 
@@ -93,10 +92,10 @@ bool all_others_folded(const tables& t, int seat) {
 void all_others_folded_test(tables& t, int seat) {
   if (t.gameover || !all_others_folded(t, seat))
     return;
-  t.player(seat).handrank = 1;
+  t.player(seat).handrank = kTopPlace;
   for (int other = 1; other <= kSeats; ++other)
     if (other != seat)
-      t.player(other).handrank = kFoldedPlace;
+      t.player(other).handrank = kFoldedToOnePlace;
   zero_total_bets(t);
   const bool human = !rules_of(seat).decides;
   if (human)

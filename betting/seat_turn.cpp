@@ -8,18 +8,18 @@
 #include "betting/dealer_button.h"
 #include "betting/round_closing.h"
 #include "betting/seat_rules.h"
+#include "table/dealing.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
 // Blinds are due from seats still in the tournament until the pre-flop round opens; the final
-// table (above 990 out) takes antes at the deal instead.
-constexpr std::int16_t kLastBlindsField = 990;
-
+// table (above kFinalTable out) takes antes at the deal instead.
 bool blind_due(const tables& t, int seat) {
-  return t.player(seat).Active && t.players_out <= kLastBlindsField && !t.postblinds;
+  return t.player(seat).Active && t.players_out <= kFinalTable && !t.postblinds;
 }
 
 void post_blind(tables& t, int seat, std::int64_t amount) {
@@ -33,13 +33,13 @@ void post_blind(tables& t, int seat, std::int64_t amount) {
 bool post_blinds(tables& t, int seat) {
   const seat_rules& rules = rules_of(seat);
   bool handed_on = false;
-  if (t.player(seat_before(seat)).dealer == 1 && blind_due(t, seat)) {
+  if (t.player(seat_before(seat)).dealer == kButton && blind_due(t, seat)) {
     post_blind(t, seat, t.limits);
     Command4_Click(t);
     t.seat_lamp(seat_after(seat)).SetFocus();
     handed_on = true;
   }
-  if (t.player(seats_before(seat, 2)).dealer == 1 && blind_due(t, seat)) {
+  if (t.player(seats_before(seat, 2)).dealer == kButton && blind_due(t, seat)) {
     post_blind(t, seat, std::int64_t{t.limits} * 2);
     if (rules.big_blind_opens_round)
       t.postblinds = true;
@@ -55,12 +55,11 @@ bool post_blinds(tables& t, int seat) {
 // A sitting-out seat that holds the button takes the button off the table with its cards.
 void hide_sitting_out_button(tables& t, int seat) {
   const player_record& p = t.player(seat);
-  if (p.dealer != 1 || !p.sittingout)
+  if (p.dealer != kButton || !p.sittingout)
     return;
   place_button_label(t, seat);
   t.Label1.set_visible(false);
-  for (int card = 1; card <= 4; ++card)
-    t.hole_card(seat, card).set_visible(false);
+  set_hole_cards_visible(t, seat, false);
 }
 
 // A seat that cannot act passes the turn on at once.
@@ -120,7 +119,7 @@ void seat_lamp_GotFocus(tables& t, int seat) {
   if (!rules.lights_only_when_playing || !t.player(seat).sittingout) {
     light_seat(t, seat);
     if (rules.puts_out_human_light)
-      darken_seat(t, 1);
+      darken_seat(t, kHuman);
   }
   hide_sitting_out_button(t, seat);
   if (rules.decides)

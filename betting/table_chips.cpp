@@ -10,8 +10,6 @@ namespace omaha {
 
 namespace {
 
-constexpr int kChipsPerSeat = 6;
-
 // Where the human's bet chips stand whenever they are shown (Top, Left in twips).
 constexpr std::array<std::array<float, 2>, kChipsPerSeat> kHumanChipPlaces{{
     {6516, 5148},
@@ -27,7 +25,7 @@ struct pot_group {
   int first;
   int last;
 };
-constexpr std::array<pot_group, 3> kPotGroups{{{60, 75}, {76, 83}, {84, 90}}};
+constexpr std::array<pot_group, 3> kPotGroups{{{kFirstPotChip, 75}, {76, 83}, {84, kLastPotChip}}};
 
 bool is_seat(int seat) {
   return seat >= 1 && seat <= kSeats;
@@ -39,11 +37,11 @@ void chips_player_show(tables& t, std::int32_t chipbet, int whichplayer) {
   if (!is_seat(whichplayer))
     return;
   t.bet_label(whichplayer).set_caption(platform::Str(std::int64_t{chipbet}));
-  if (whichplayer == 1) {
+  if (whichplayer == kHuman) {
     for (int chip = 0; chip < kChipsPerSeat; ++chip) {
       const auto& place = kHumanChipPlaces[static_cast<std::size_t>(chip)];
-      t.seat_chip(1, chip).set_top(place[0]);
-      t.seat_chip(1, chip).set_left(place[1]);
+      t.seat_chip(kHuman, chip).set_top(place[0]);
+      t.seat_chip(kHuman, chip).set_left(place[1]);
     }
   }
   for (int chip = kChipsPerSeat - 1; chip >= 0; --chip)

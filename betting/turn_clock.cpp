@@ -54,7 +54,7 @@ void roundtimer_Timer(tables& t) {
 
 void blinds_bet(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat)
-    if (t.player(seat).dealer == 1)
+    if (t.player(seat).dealer == kButton)
       t.seat_lamp(seat_after(seat)).SetFocus();
 }
 

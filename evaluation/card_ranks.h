@@ -4,21 +4,31 @@
 #include <string>
 #include <string_view>
 
+#include "table/card_code.h"
+
 namespace omaha {
 
-// Rank texts in ascending order: index 0 is the deuce, 12 the ace. No rank text is the start of
-// another, so a card text begins with at most one of them.
-inline constexpr std::array<std::string_view, 13> kRankTexts{"2", "3",  "4", "5", "6", "7", "8",
-                                                             "9", "10", "J", "Q", "K", "A"};
+// Ranks as the classifiers read them from card texts (kRankTexts): 0 is the deuce.
 inline constexpr int kNoRank = -1;
-inline constexpr int kAce = 12;
+inline constexpr int kAce = kRanks - 1;
 
-// Suit letters in the order clubs, diamonds, hearts, spades, with their words and flush texts.
-inline constexpr std::array<char, 4> kSuitLetters{'c', 'd', 'h', 's'};
-inline constexpr std::array<std::string_view, 4> kSuitWords{"clubs", "diamonds", "hearts",
-                                                            "spades"};
-inline constexpr std::array<std::string_view, 4> kFlushTexts{"flush clubs", "flush diamonds",
-                                                             "flush hearts", "flush spades"};
+// The suits' words and flush texts, in the order of kSuitLetters.
+inline constexpr std::array<std::string_view, kSuits> kSuitWords{"clubs", "diamonds", "hearts",
+                                                                 "spades"};
+inline constexpr std::array<std::string_view, kSuits> kFlushTexts{"flush clubs", "flush diamonds",
+                                                                  "flush hearts", "flush spades"};
+
+// The category words that name the verdicts and the hands, lowest category first.
+inline constexpr std::string_view kTopWord = "Top";
+inline constexpr std::string_view kPairWord = "Pair";
+inline constexpr std::string_view kTwoKindWord = "Two Kind";
+inline constexpr std::string_view kThreeKindWord = "Three Kind";
+inline constexpr std::string_view kStraightWord = "straight";
+inline constexpr std::string_view kFlushWord = "flush";
+inline constexpr std::string_view kFullHouseWord = "FullHouse";
+inline constexpr std::string_view kFourKindWord = "Four Kind";
+inline constexpr std::string_view kStraightFlushWord = "straight flush";
+inline constexpr std::string_view kRoyalWord = "royal";
 
 // The rank (0..12) whose text the card text begins with, or kNoRank. Case-sensitive.
 constexpr int leading_rank(std::string_view text) {

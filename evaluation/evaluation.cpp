@@ -23,11 +23,11 @@ struct kind_field {
   std::string player_record::*field;
 };
 constexpr std::array<kind_field, 5> kKindFields{{
-    {"Pair", &player_record::handvaluepair},
-    {"Two Kind", &player_record::handvaluetwok},
-    {"Three Kind", &player_record::handvaluethreek},
-    {"FullHouse", &player_record::handvaluefullhouse},
-    {"Four Kind", &player_record::handvaluefourk},
+    {kPairWord, &player_record::handvaluepair},
+    {kTwoKindWord, &player_record::handvaluetwok},
+    {kThreeKindWord, &player_record::handvaluethreek},
+    {kFullHouseWord, &player_record::handvaluefullhouse},
+    {kFourKindWord, &player_record::handvaluefourk},
 }};
 
 void classify_seat(tables& t, std::int16_t seat) {
@@ -45,7 +45,7 @@ void classify_seat(tables& t, std::int16_t seat) {
 
   verdict.set_caption(kBlank);
   evaluate_hand_tops(t, cards);
-  if (contains(verdict.caption(), "Top"))
+  if (contains(verdict.caption(), kTopWord))
     record.handvaluetops = verdict.caption();
 
   // The board classifier may leave a board flush on the caption; it holds none of the kinds

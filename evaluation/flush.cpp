@@ -70,15 +70,15 @@ void evaluate_flop_value(tables& t, const board_cards& board) {
 
   // From the weakest category up; the last test that holds decides.
   if (any(2) >= 1)
-    t.flopvalue = "Pair";
+    t.flopvalue = kPairWord;
   if (any(2) >= 2)
-    t.flopvalue = "Two Kind";
+    t.flopvalue = kTwoKindWord;
   if (any(3) >= 1)
-    t.flopvalue = "Three Kind";
+    t.flopvalue = kThreeKindWord;
   if (any(3) >= 1 && any(2) >= 1)
-    t.flopvalue = "FullHouse";
+    t.flopvalue = kFullHouseWord;
   if (any(4) >= 1)
-    t.flopvalue = "Four Kind";
+    t.flopvalue = kFourKindWord;
 
   name_flush(t, board);
 }

@@ -21,16 +21,16 @@ struct hand_category {
 };
 
 constexpr std::array<hand_category, 10> kCategories{{
-    {&player_record::handvaluetops, "Top", 100, false},
-    {&player_record::handvaluepair, "Pair", 200, false},
-    {&player_record::handvaluetwok, "Two Kind", 300, false},
-    {&player_record::handvaluethreek, "Three Kind", 400, false},
-    {&player_record::handvaluestraight, "straight", 500, false},
-    {&player_record::handvalueflush, "flush", 600, true},
-    {&player_record::handvaluefullhouse, "FullHouse", 700, false},
-    {&player_record::handvaluefourk, "Four Kind", 800, false},
-    {&player_record::handvaluesflush, "straight flush", 900, false},
-    {&player_record::handvaluerflush, "royal", 1000, true},
+    {&player_record::handvaluetops, kTopWord, 100, false},
+    {&player_record::handvaluepair, kPairWord, 200, false},
+    {&player_record::handvaluetwok, kTwoKindWord, 300, false},
+    {&player_record::handvaluethreek, kThreeKindWord, 400, false},
+    {&player_record::handvaluestraight, kStraightWord, 500, false},
+    {&player_record::handvalueflush, kFlushWord, 600, true},
+    {&player_record::handvaluefullhouse, kFullHouseWord, 700, false},
+    {&player_record::handvaluefourk, kFourKindWord, 800, false},
+    {&player_record::handvaluesflush, kStraightFlushWord, 900, false},
+    {&player_record::handvaluerflush, kRoyalWord, 1000, true},
 }};
 
 // The sub-rank (1 for the first key) of the last key in list order that stands in the text

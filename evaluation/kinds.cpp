@@ -34,7 +34,7 @@ void evaluate_hand_tops(tables& t, const seven_cards& cards) {
   // so the higher of the two ranks stands.
   const int top = std::max(highest_rank_within(cards[0]), highest_rank_within(cards[1]));
   if (top != kNoRank)
-    t.Label23.set_caption(rank_verdict("Top", top));
+    t.Label23.set_caption(rank_verdict(kTopWord, top));
 }
 
 void evaluate_hand_kinds(tables& t, const seven_cards& cards) {
@@ -51,23 +51,23 @@ void evaluate_hand_kinds(tables& t, const seven_cards& cards) {
     rank = r;
   };
   if (count1 == 2)
-    verdict("Pair", rank1);
+    verdict(kPairWord, rank1);
   if (count2 == 2)
-    verdict("Pair", rank2);
+    verdict(kPairWord, rank2);
   if (count1 == 2 && count2 == 2 && rank1 != rank2)
-    verdict("Two Kind", std::max(rank1, rank2));
+    verdict(kTwoKindWord, std::max(rank1, rank2));
   if (count1 == 3)
-    verdict("Three Kind", rank1);
+    verdict(kThreeKindWord, rank1);
   if (count2 == 3)
-    verdict("Three Kind", rank2);
+    verdict(kThreeKindWord, rank2);
   if (count1 == 3 && count2 == 2)
-    verdict("FullHouse", rank1);
+    verdict(kFullHouseWord, rank1);
   if (count1 == 2 && count2 == 3)
-    verdict("FullHouse", rank2);
+    verdict(kFullHouseWord, rank2);
   if (count1 == 4)
-    verdict("Four Kind", rank1);
+    verdict(kFourKindWord, rank1);
   if (count2 == 4)
-    verdict("Four Kind", rank2);
+    verdict(kFourKindWord, rank2);
 
   if (rank != kNoRank)
     t.Label23.set_caption(rank_verdict(word, rank));

@@ -21,8 +21,8 @@ std::int16_t next_below(const std::array<std::int16_t, kSeats>& winners, std::in
 }  // namespace
 
 void evaluate_ultimate_winner(tables& t, const std::array<std::int16_t, kSeats>& winners) {
-  // The first number is the true greatest, so at least one seat always takes place 1.
-  std::array<std::int16_t, 4> numbers{};
+  // The first number is the true greatest, so at least one seat always takes the top place.
+  std::array<std::int16_t, kRestPlace - kTopPlace> numbers{};
   numbers[0] = *std::ranges::max_element(winners);
   for (std::size_t k = 1; k < numbers.size(); ++k)
     numbers[k] = next_below(winners, numbers[k - 1]);
@@ -32,7 +32,7 @@ void evaluate_ultimate_winner(tables& t, const std::array<std::int16_t, kSeats>&
   for (std::size_t k = numbers.size(); k-- > 0;)
     for (int seat = 1; seat <= kSeats; ++seat)
       if (winners[static_cast<std::size_t>(seat - 1)] == numbers[k])
-        t.player(seat).handrank = static_cast<std::int16_t>(k + 1);
+        t.player(seat).handrank = static_cast<std::int16_t>(kTopPlace + k);
 
   int last_winner = 0;
   for (int seat = 1; seat <= kSeats; ++seat) {
@@ -47,7 +47,7 @@ void evaluate_ultimate_winner(tables& t, const std::array<std::int16_t, kSeats>&
 
   for (int seat = 1; seat <= kSeats; ++seat)
     if (t.player(seat).handrank == 0)
-      t.player(seat).handrank = 5;
+      t.player(seat).handrank = kRestPlace;
 }
 
 }  // namespace omaha

@@ -25,7 +25,7 @@ void evaluate_hand_royal(tables& t, std::int16_t player) {
   player_record& seat = t.player(player);
   const std::string_view straight = seat.handvaluestraight;
   const std::string_view flush = seat.handvalueflush;
-  if (!contains(straight, "straight") || !contains(flush, "flush"))
+  if (!contains(straight, kStraightWord) || !contains(flush, kFlushWord))
     return;
 
   // "straight flush 9": the straight's rank text after the words.

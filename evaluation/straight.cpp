@@ -35,7 +35,7 @@ void evaluate_hand_straight(tables& t, const seven_cards& cards) {
   for (int top = kAce; top >= 3; --top) {
     const rank_set ranks = window(top);
     if ((held & ranks) == ranks && (hole & ranks) != 0) {
-      t.st = rank_verdict("straight", top);
+      t.st = rank_verdict(kStraightWord, top);
       t.Label23.set_caption(t.st);
       return;
     }

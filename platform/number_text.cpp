@@ -1,7 +1,6 @@
 #include "platform/number_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace platform {
@@ -9,16 +8,6 @@ namespace platform {
 std::string Str(std::int64_t n) {
   std::string text = n < 0 ? "" : " ";
   text += std::to_string(n);
-  return text;
-}
-
-std::string Str(double n) {
-  if (n == std::floor(n) && std::fabs(n) < 1e15)
-    return Str(static_cast<std::int64_t>(n));
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", n);
-  std::string text = n < 0 ? "" : " ";
-  text += buffer;
   return text;
 }
 
@@ -61,12 +50,6 @@ std::size_t skip_blanks(std::string_view text, std::size_t pos) {
   return pos;
 }
 
-bool whole_text_is_number(std::string_view text, bool allow_sign) {
-  const std::size_t start = skip_blanks(text, 0);
-  const Scan scan = scan_number(text, start, allow_sign);
-  return scan.has_digits && skip_blanks(text, scan.end) == text.size();
-}
-
 }  // namespace
 
 double Val(std::string_view text) {
@@ -78,12 +61,10 @@ double Val(std::string_view text) {
   return std::strtod(number.c_str(), nullptr);
 }
 
-bool IsNumeric(std::string_view text) {
-  return whole_text_is_number(text, true);
-}
-
 bool is_plain_amount(std::string_view text) {
-  return whole_text_is_number(text, false);
+  const std::size_t start = skip_blanks(text, 0);
+  const Scan scan = scan_number(text, start, false);
+  return scan.has_digits && skip_blanks(text, scan.end) == text.size();
 }
 
 double round_half_even(double x) {
@@ -97,15 +78,6 @@ std::optional<std::int32_t> to_int32(double x) {
   if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max())
     return std::nullopt;
   return static_cast<std::int32_t>(r);
-}
-
-std::optional<std::int16_t> to_int16(double x) {
-  if (!std::isfinite(x))
-    return std::nullopt;
-  const double r = round_half_even(x);
-  if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-    return std::nullopt;
-  return static_cast<std::int16_t>(r);
 }
 
 std::int32_t clamp_to_int32(double x) {

@@ -13,8 +13,7 @@ namespace {
 using platform::Control;
 using platform::ControlKind;
 
-// The choices of each group, in the order of the group's controls.
-constexpr std::array<std::int32_t, 4> kTableTopColours{0x8000, 0xC0C000, 0x4080, 0x800000};
+// The card backs' and the rooms' choices, in the order of their group's controls.
 static_assert(resources::kCardBackCells[0] == kDefaultCardBack);
 // 0: no room picture.
 constexpr std::array<int, 4> kRoomBitmaps{0, resources::kClubRoomBitmap,
@@ -179,7 +178,7 @@ constexpr int kThumbnailReduction = 4;
 void settings::Form_Load() {
   backside = kDefaultCardBack;
   mark(card_backs_, 0);
-  tabletop = kTableTopColours[0];
+  tabletop = kDefaultTableTop;
   mark(table_tops_, 0);
 
   auto& resources = app().resources();

@@ -12,6 +12,11 @@
 
 namespace omaha {
 
+// The table-top colours offered, in the order of the swatches: green, teal, brown, navy. Green is
+// the table's colour until a choice is made.
+inline constexpr std::array<std::int32_t, 4> kTableTopColours{0x8000, 0xC0C000, 0x4080, 0x800000};
+inline constexpr std::int32_t kDefaultTableTop = kTableTopColours[0];
+
 // The settings screen "Welcome To Omaha Tournament": the player's name, the table-top colour,
 // the card back and the room picture. It stays loaded for the whole run: the table reads the
 // chosen card back at every deal.
@@ -22,8 +27,8 @@ class settings : public platform::Form {
   // The screen "Ok" opens. Set once, before the screen is shown.
   void set_table_screen(platform::Form& table_screen) { table_screen_ = &table_screen; }
 
-  std::int16_t backside = 0;       // card-sheet cell of the chosen card back
-  std::int32_t tabletop = 0x8000;  // table-top colour
+  std::int16_t backside = 0;                 // card-sheet cell of the chosen card back
+  std::int32_t tabletop = kDefaultTableTop;  // table-top colour
 
   // ---- controls, in drawing order ----
   platform::Control& Label2;                             // "Player Name"

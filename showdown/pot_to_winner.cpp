@@ -7,12 +7,9 @@ namespace omaha {
 
 namespace {
 
-constexpr int kFirstPotChip = 60;
-constexpr int kLastMovedPotChip = 70;  // chips 71 to 90 are only hidden
-constexpr int kLastPotChip = 90;
-// The pile lands on a seat's five upper bet chips, the highest first; the lowest is never used.
-constexpr int kHighestSeatChip = 5;
-constexpr int kTargetChips = 5;
+// The pile lands on a seat's upper bet chips, the highest first; the lowest is never used.
+constexpr int kHighestSeatChip = kChipsPerSeat - 1;
+constexpr int kTargetChips = kChipsPerSeat - 1;
 
 void move_pile_onto_seat(tables& t, int seat) {
   for (int chip = kFirstPotChip; chip <= kLastMovedPotChip; ++chip) {

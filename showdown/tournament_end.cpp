@@ -6,48 +6,46 @@
 #include "platform/number_text.h"
 #include "table/hand_cycle.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
-constexpr int kEntrants = 1000;
-// Above this many entrants out the human sits at the final table.
-constexpr int kFinalTableOut = 990;
-
 constexpr platform::Colour kWonBackColour = 0xFF;    // red
 constexpr platform::Colour kWonTextColour = 0xFFFF;  // yellow
 constexpr double kWonFontSize = 14;
 
-bool any_other_seat_active(const tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat)
+// The computer seats still in the tournament.
+int other_seats_in(const tables& t) {
+  int in = 0;
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
     if (t.player(seat).Active)
-      return true;
-  return false;
+      ++in;
+  return in;
 }
 
 // Players still in the tournament as the human leaves it: at the final table the other seats
-// still in it, before it the entrants not yet out (990 out still counts as before).
+// still in it, before it the entrants not yet out (kFinalTable out still counts as before).
 int players_still_in(const tables& t) {
-  if (t.players_out > kFinalTableOut) {
-    int active = 0;
-    for (int seat = 2; seat <= kSeats; ++seat)
-      if (t.player(seat).Active)
-        ++active;
-    return active;
-  }
+  if (t.players_out > kFinalTable)
+    return other_seats_in(t);
   return kEntrants - t.players_out;
 }
 
 }  // namespace
 
+bool tournament_won(const tables& t) {
+  return other_seats_in(t) == 0;
+}
+
 void update_chip_counts(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
+    show_prize(t, seat);
 }
 
 void test_elimination(tables& t) {
-  if (t.player(1).prize > 0)
+  if (t.player(kHuman).prize > 0)
     return;
   t.Label24.set_visible(true);
   t.Label24.set_caption("Your Finished With " + platform::Str(std::int64_t{players_still_in(t)}) +
@@ -57,7 +55,7 @@ void test_elimination(tables& t) {
 }
 
 void test_tournament_win(tables& t) {
-  if (any_other_seat_active(t))
+  if (!tournament_won(t))
     return;
   show_tournament_won(t);
   t.closer = 1;

@@ -4,6 +4,9 @@ namespace omaha {
 
 class tables;
 
+// Every other seat has left the tournament: the human has won it.
+bool tournament_won(const tables& t);
+
 // The closing steps of every showdown, in this order.
 // Rewrites every seat's chip-count label from its stack.
 void update_chip_counts(tables& t);

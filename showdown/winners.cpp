@@ -7,8 +7,6 @@ namespace omaha {
 
 namespace {
 
-constexpr std::int16_t kFoldedPlace = 10;
-
 bool lower_than_every_other_seat(const tables& t, int seat) {
   for (int other = 1; other <= kSeats; ++other)
     if (other != seat && t.player(seat).handrank >= t.player(other).handrank)
@@ -17,7 +15,7 @@ bool lower_than_every_other_seat(const tables& t, int seat) {
 }
 
 void place_winner(tables& t, winner_set& winners, int seat) {
-  t.player(seat).handrank = 1;
+  t.player(seat).handrank = kTopPlace;
   ++t.numberofwinners;
   winners[static_cast<std::size_t>(seat - 1)] = true;
 }
@@ -27,7 +25,7 @@ void place_winner(tables& t, winner_set& winners, int seat) {
 void mark_folded_seats(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat)
     if (t.player(seat).fold)
-      t.player(seat).handrank = kFoldedPlace;
+      t.player(seat).handrank = kFoldedAtShowdownPlace;
 }
 
 winner_set decide_winners(tables& t) {
@@ -40,7 +38,7 @@ winner_set decide_winners(tables& t) {
   // Otherwise the live seats share the pot.
   if (t.numberofwinners == 0)
     for (int seat = 1; seat <= kSeats; ++seat)
-      if (t.player(seat).handrank != kFoldedPlace)
+      if (t.player(seat).handrank != kFoldedAtShowdownPlace)
         place_winner(t, winners, seat);
   return winners;
 }

@@ -1,6 +1,7 @@
 #include "table/board.h"
 
 #include "betting/betting.h"
+#include "table/dealing.h"
 #include "table/seat_cards.h"
 #include "table/tables.h"
 
@@ -67,22 +68,16 @@ void show_flop3(tables& t) {
 
 void clear_table(tables& t) {
   hide_every_bet(t);
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int card = 1; card <= kHoleCards; ++card)
-      t.hole_card(seat, card).set_visible(true);
-  }
+  for (int seat = 1; seat <= kSeats; ++seat)
+    set_hole_cards_visible(t, seat, true);
   for (int card = 1; card <= kBoardCards; ++card)
     board_image(t, card).set_visible(false);
 }
 
 void show_all_cards(tables& t) {
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    player_record& p = t.player(seat);
-    if (!p.Active)
-      continue;
-    for (int card = 1; card <= kHoleCards; ++card)
-      t.hole_card(seat, card).set_picture(t.PictureClip1.cell(hole_card_code(p, card)));
-  }
+  for (int seat = 1; seat <= kSeats; ++seat)
+    if (t.player(seat).Active)
+      turn_hole_cards_up(t, seat);
   for (int card = 1; card <= kBoardCards; ++card)
     board_image(t, card).set_visible(true);
   for (int card = 1; card <= kBoardCards; ++card)

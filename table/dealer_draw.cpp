@@ -1,5 +1,6 @@
 #include "table/dealer_draw.h"
 
+#include "betting/dealer_button.h"
 #include "table/card_code.h"
 #include "table/deck.h"
 #include "table/tables.h"
@@ -7,9 +8,6 @@
 namespace omaha {
 
 namespace {
-
-// The button sits this far right of and below the top-left corner of the holder's fourth card.
-constexpr float kButtonOffset = 500;
 
 bool beats_every_other_seat(const tables& t, int seat) {
   for (int other = 1; other <= kSeats; ++other) {
@@ -34,13 +32,7 @@ void toss(tables& t) {
     if (!beats_every_other_seat(t, winner))
       continue;
     t.player(winner).tosswinner = true;
-    // Every seat's place counted clockwise from the button: the holder 1, the next seat 2, ...
-    for (int seat = 1; seat <= kSeats; ++seat)
-      t.player(seat).dealer = static_cast<std::int16_t>((seat - winner + kSeats) % kSeats + 1);
-    const platform::Control& fourth_card = t.hole_card(winner, 4);
-    t.Label1.set_top(fourth_card.top() + kButtonOffset);
-    t.Label1.set_left(fourth_card.left() + kButtonOffset);
-    t.Label1.set_visible(true);
+    give_button(t, winner);
   }
   t.Label1.set_visible(true);
   t.tossdone = 1;

@@ -26,7 +26,7 @@ void distribute_cards_for_10(tables& t) {
     for (int seat = 1; seat <= kSeats; ++seat) {
       const std::int16_t code = dealt_code(t, seat, card);
       hole_card_code(t.player(seat), card) = code;
-      const int cell = seat == 1 ? code : t.settings_screen.backside;
+      const int cell = seat == kHuman ? code : t.settings_screen.backside;
       t.hole_card(seat, card).set_picture(t.PictureClip1.cell(cell));
     }
   }
@@ -45,8 +45,8 @@ void distribute_cards_for_10(tables& t) {
 
   class_set_to_zero(t);
   t.numberofwinners = 0;
-  // The evaluation places every seat and returns only once a winner is counted, so one call
-  // does it; looping on the count would hang on an evaluation that counts none.
+  // The evaluation places every seat and repeats its placing until a winner is counted, so one
+  // call does it.
   evaluate_player_cards(t);
   Command4_Click(t);
 }
@@ -54,11 +54,20 @@ void distribute_cards_for_10(tables& t) {
 void show_hole_cards(tables& t) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     const player_record& p = t.player(seat);
-    if (!p.Active || p.sittingout)
-      continue;
-    for (int card = 1; card <= kHoleCards; ++card)
-      t.hole_card(seat, card).set_visible(true);
+    if (p.Active && !p.sittingout)
+      set_hole_cards_visible(t, seat, true);
   }
+}
+
+void set_hole_cards_visible(tables& t, int seat, bool visible) {
+  for (int card = 1; card <= kHoleCards; ++card)
+    t.hole_card(seat, card).set_visible(visible);
+}
+
+void turn_hole_cards_up(tables& t, int seat) {
+  // The card code is the cell of the card's face on the card sheet.
+  for (int card = 1; card <= kHoleCards; ++card)
+    t.hole_card(seat, card).set_picture(t.PictureClip1.cell(hole_card_code(t.player(seat), card)));
 }
 
 }  // namespace omaha

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "table/card_code.h"
+#include "table/seat_cards.h"
 #include "table/tables.h"
 
 namespace omaha {
 
 namespace {
 
-constexpr int kDeckSize = 45;
-
-// One uniform card code 1..52 from the random source.
+// One uniform card code from the random source.
 std::int16_t draw_card(platform::RandomSource& random) {
-  const double code = std::floor(random.Rnd() * 52 + 1);
+  const double code = std::floor(random.Rnd() * kPackSize + 1);
   // A source value outside [0, 1) must still give a card.
-  return static_cast<std::int16_t>(std::clamp(code, 1.0, 52.0));
+  return static_cast<std::int16_t>(std::clamp(code, 1.0, double{kPackSize}));
 }
 
 bool already_drawn(const tables& t, int position, std::int16_t code) {

@@ -4,7 +4,7 @@ namespace omaha {
 
 class tables;
 
-// Draws the hand's 45 distinct cards into the deck and the seat records.
+// Draws the hand's distinct cards into the deck: the hole cards of every seat, then the board.
 void dealfirst(tables& t);
 
 }  // namespace omaha

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "betting/betting.h"
+#include "betting/chip_payment.h"
 #include "evaluation/evaluation.h"
-#include "platform/number_text.h"
 #include "table/board.h"
 #include "table/dealer_draw.h"
 #include "table/dealing.h"
@@ -18,29 +18,20 @@ namespace omaha {
 
 namespace {
 
-void show_prize(tables& t, int seat) {
-  t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
-}
-
-void set_hole_cards_visible(tables& t, int seat, bool visible) {
-  for (int card = 1; card <= kHoleCards; ++card)
-    t.hole_card(seat, card).set_visible(visible);
-}
-
 // The human's request to sit out, made during the last hand, takes effect now.
 void apply_sit_out_request(tables& t) {
   if (t.sitter == 1) {
-    t.player(1).sittingout = true;
-    set_hole_cards_visible(t, 1, false);
+    t.player(kHuman).sittingout = true;
+    set_hole_cards_visible(t, kHuman, false);
   } else if (t.sitter == 0) {
-    t.player(1).sittingout = false;
-    set_hole_cards_visible(t, 1, true);
+    t.player(kHuman).sittingout = false;
+    set_hole_cards_visible(t, kHuman, true);
   }
 }
 
 // Seats that have left the tournament sit out folded, their cards hidden.
 void fold_seats_out_of_play(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (p.Active)
       continue;
@@ -53,17 +44,13 @@ void fold_seats_out_of_play(tables& t) {
 // A sitting-out human who held the button pays twice the limit. The chips go to no pot, and
 // the human never pays more than the stack holds.
 void charge_sitting_out_button(tables& t) {
-  player_record& human = t.player(1);
-  if (!human.sittingout || human.dealer != 1 || !human.Active)
+  player_record& human = t.player(kHuman);
+  if (!human.sittingout || human.dealer != kButton || !human.Active)
     return;
   const std::int64_t charge =
       std::min<std::int64_t>(2 * std::int64_t{t.limits}, std::max(human.prize, 0));
   human.prize = static_cast<std::int32_t>(human.prize - charge);
-  show_prize(t, 1);
-  if (human.prize < 1) {
-    t.Label13.set_caption("All in");
-    human.allin = true;
-  }
+  show_stack(t, kHuman);
 }
 
 // The last hand's result label, the pot, every seat's bets, the betting-round flags, the
@@ -104,10 +91,10 @@ void deal_and_open_betting(tables& t) {
 // After the button moves, it passes on over seats that have left the tournament. From seat 10
 // the mark goes to seat 1, so the move starts there and the button lands on seat 2.
 void sweep_button_past_empty_seats(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
-    if (t.player(seat).Active || t.player(seat).dealer != 1)
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
+    if (t.player(seat).Active || t.player(seat).dealer != kButton)
       continue;
-    t.player(seat % kSeats + 1).dealer = 1;
+    t.player(seat % kSeats + 1).dealer = kButton;
     next_dealer(t);
   }
 }

@@ -5,6 +5,17 @@
 
 namespace omaha {
 
+// Places (`handrank`): the deal's evaluation puts the best hands at kTopPlace, the next three
+// below it, and the rest at kRestPlace. When every other seat folds, the folded seats drop to
+// kFoldedToOnePlace; at the showdown every folded seat drops to kFoldedAtShowdownPlace.
+constexpr std::int16_t kTopPlace = 1;
+constexpr std::int16_t kRestPlace = 5;
+constexpr std::int16_t kFoldedToOnePlace = 7;
+constexpr std::int16_t kFoldedAtShowdownPlace = 10;
+
+// `dealer` of the seat that holds the button; the seats after it count on from here.
+constexpr std::int16_t kButton = 1;
+
 // Everything the game knows about the player in one seat, for the whole run. A newcomer who
 // takes over a busted seat takes over its record.
 struct player_record {
@@ -29,7 +40,7 @@ struct player_record {
   std::string flop3;
   std::string flop4;
   std::string flop5;
-  std::int16_t dealer = 0;  // 1 = holds the button, 2 = small blind, 3 = big blind, ...
+  std::int16_t dealer = 0;  // kButton holds the button, 2 = small blind, 3 = big blind, ...
   bool allin = false;
   std::int32_t bet = 0;       // the seat's latest payment
   std::int32_t totalbet = 0;  // paid in the current betting round

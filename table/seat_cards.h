@@ -6,13 +6,16 @@
 #include <string>
 
 #include "table/player_record.h"
+#include "table/seats.h"
 
 namespace omaha {
 
 constexpr int kHoleCards = 4;
 constexpr int kBoardCards = 5;
+// The hand's deck and the card images: every seat's hole cards, seat by seat, then the board.
 // Board card j (1..5) is at deck position kBoardStart + j and in image kBoardStart + j - 1.
-constexpr int kBoardStart = 40;
+constexpr int kBoardStart = kSeats * kHoleCards;
+constexpr int kDeckSize = kBoardStart + kBoardCards;
 
 namespace seat_fields {
 constexpr std::array<std::int16_t player_record::*, kHoleCards> kHoleCodes{

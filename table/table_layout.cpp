@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "screens/settings.h"
 #include "table/seat_cards.h"
 #include "table/tables.h"
 
@@ -76,7 +77,7 @@ constexpr float kBetWidth = 860;
 constexpr float kBetHeight = 230;
 
 // The six bet chips of a seat: two little stacks of three.
-constexpr std::array<std::array<float, 2>, 6> kChipOffsets{
+constexpr std::array<std::array<float, 2>, kChipsPerSeat> kChipOffsets{
     {{0, 120}, {250, 120}, {10, 60}, {240, 60}, {0, 0}, {250, 0}}};
 
 // The pot pile below the board: stacks of chips, grown group by group as betting rounds end,
@@ -89,8 +90,8 @@ constexpr int kPileStackHeight = 4;
 constexpr float kPileStackStep = 270;
 constexpr float kPileChipRise = 55;
 
-constexpr std::array<Colour, 6> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
-                                             0x202020, 0xE0E0E0, 0x1080E0};
+constexpr std::array<Colour, kChipsPerSeat> kChipColours{0x1A1ACC, 0xC05010, 0x207020,
+                                                         0x202020, 0xE0E0E0, 0x1080E0};
 
 // The amount box takes a signed 32-bit number with blanks round it.
 constexpr std::size_t kAmountLength = 16;
@@ -124,6 +125,9 @@ void style_chip(Control& chip, Colour colour) {
   chip.set_border_width(1);
   chip.set_visible(false);
 }
+
+// The face of the action buttons and of "Sit Out".
+constexpr Colour kButtonFace = 0x80FFFF;
 
 void style_button(Control& button, const char* caption, Colour back, int tab_index) {
   button.set_caption(caption);
@@ -193,8 +197,8 @@ void lay_out_seat(tables& t, int seat) {
 }
 
 void lay_out_pot_pile(tables& t) {
-  for (int chip = 60; chip <= 90; ++chip) {
-    const int n = chip - 60;
+  for (int chip = kFirstPotChip; chip <= kLastPotChip; ++chip) {
+    const int n = chip - kFirstPotChip;
     const int stack = n / kPileStackHeight;
     const int height = n % kPileStackHeight;
     Control& disc = t.backchips[chip];
@@ -262,7 +266,7 @@ void lay_out_buttons(tables& t) {
   // The game parks the focus on "Exit" once a hand is over: a stray Enter or Space must not end
   // the run there.
   t.Command2.set_keys_need_user_focus(true);
-  style_button(t.Command3, "Sit Out", 0x80FFFF, 2);
+  style_button(t.Command3, "Sit Out", kButtonFace, 2);
   t.Command3.set_bounds(1320, 8200, 1100, 420);
 
   // The action panel.
@@ -270,13 +274,13 @@ void lay_out_buttons(tables& t) {
   t.Shape12.set_shape(ShapeKind::Rectangle);
   t.Shape12.set_border_colour(0xFF);
   t.Shape12.set_border_width(2);
-  style_button(t.Command5, "Call", 0x80FFFF, 36);
+  style_button(t.Command5, "Call", kButtonFace, 36);
   t.Command5.set_bounds(9984, 7296, 1092, 420);
-  style_button(t.Command6, "Raise", 0x80FFFF, 37);
+  style_button(t.Command6, "Raise", kButtonFace, 37);
   t.Command6.set_bounds(11088, 7296, 1092, 420);
-  style_button(t.Command7, "Check", 0x80FFFF, 38);
+  style_button(t.Command7, "Check", kButtonFace, 38);
   t.Command7.set_bounds(9984, 7788, 1092, 420);
-  style_button(t.Command8, "Fold", 0x80FFFF, 39);
+  style_button(t.Command8, "Fold", kButtonFace, 39);
   t.Command8.set_bounds(11088, 7788, 1092, 420);
   style_button(t.Command11, "Bet It", 0x80FF, 40);
   t.Command11.set_bounds(11556, 8340, 492, 312);
@@ -306,7 +310,7 @@ void lay_out_table(tables& t) {
   t.Shape1.set_bounds(750, 1150, 10800, 5900);
   t.Shape1.set_shape(ShapeKind::Oval);
   t.Shape1.set_filled(true);
-  t.Shape1.set_fill_colour(0x8000);
+  t.Shape1.set_fill_colour(static_cast<Colour>(kDefaultTableTop));
   t.Shape1.set_border_colour(0x80);
   t.Shape1.set_border_width(6);
 

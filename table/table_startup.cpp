@@ -2,25 +2,22 @@
 
 #include <array>
 
+#include "betting/limit_ladder.h"
 #include "platform/keys.h"
 #include "platform/number_text.h"
 #include "screens/settings.h"
 #include "table/card_code.h"
 #include "table/hand_cycle.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha {
 
 namespace {
 
-constexpr std::array<const char*, kSeats - 1> kComputerNames{
+constexpr std::array<const char*, kSeats - kFirstComputerSeat + 1> kComputerNames{
     "boulder man", "river rat",       "bad beat luck", "poker man", "chips chips",
     "rotten kid",  "juggle card man", "texas route",   "tarrow kid"};
-
-std::string limits_caption(std::int32_t limits) {
-  return "Limits   " + platform::Str(std::int64_t{limits}) + "  -  " +
-         platform::Str(std::int64_t{limits} * 2);
-}
 
 }  // namespace
 
@@ -34,28 +31,27 @@ void connect_table_handlers(tables& t) {
 }
 
 void Form_Load(tables& t) {
-  t.limittimersetting = 300;
+  t.limittimersetting = kLimitCountdownStart;
   t.tossdone = 0;
-  t.limits = 10;
+  t.limits = limit_ladder.front();
   t.closer = 0;
   t.level = 1;
   t.focuser = 0;
 
   t.Shape1.set_fill_colour(static_cast<platform::Colour>(t.settings_screen.tabletop));
 
-  t.player(1).caption = t.settings_screen.Text1.text();
-  for (int seat = 2; seat <= kSeats; ++seat)
-    t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - 2)];
+  t.player(kHuman).caption = t.settings_screen.Text1.text();
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat)
+    t.player(seat).caption = kComputerNames[static_cast<std::size_t>(seat - kFirstComputerSeat)];
 
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.player(seat).prize = 1000;
+    t.player(seat).prize = kStartingStack;
 
-  t.limitslabel.set_caption("Limits Go Up in Every 10 mins");
-  t.limitsdisplay.set_caption(limits_caption(t.limits));
+  show_limits(t);
 
   // The homes the pot chips return to after every award.
-  for (int chip = 60; chip <= 70; ++chip) {
-    const auto slot = static_cast<std::size_t>(chip - 60);
+  for (int chip = kFirstPotChip; chip <= kLastMovedPotChip; ++chip) {
+    const auto slot = static_cast<std::size_t>(chip - kFirstPotChip);
     t.pot_chip_top[slot] = t.backchips[chip].top();
     t.pot_chip_left[slot] =
         static_cast<std::int16_t>(platform::round_half_even(t.backchips[chip].left()));
@@ -64,7 +60,7 @@ void Form_Load(tables& t) {
   t.PictureClip1.set_picture(t.app().resources().bitmap(kCardSheetBitmap));
 
   for (int seat = 1; seat <= kSeats; ++seat)
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
+    show_prize(t, seat);
   for (int seat = 1; seat <= kSeats; ++seat)
     t.player_label(seat).set_caption(t.player(seat).caption);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "betting/betting.h"
+#include "platform/number_text.h"
 #include "table/table_layout.h"
 #include "table/table_startup.h"
 
@@ -67,8 +68,8 @@ tables::tables(platform::Application& app, settings& settings_screen)
       Label20(add(ControlKind::Label, "Label20")),
       Label21(add(ControlKind::Label, "Label21")),
       Label22(add(ControlKind::Label, "Label22")),
-      Image1(control_array(*this, ControlKind::Image, "Image1", 45)),
-      backchips(control_array(*this, ControlKind::Shape, "backchips", 91)),
+      Image1(control_array(*this, ControlKind::Image, "Image1", kDeckSize)),
+      backchips(control_array(*this, ControlKind::Shape, "backchips", kLastPotChip + 1)),
       chiplabel1(add(ControlKind::Label, "chiplabel1")),
       chiplabel2(add(ControlKind::Label, "chiplabel2")),
       chiplabel3(add(ControlKind::Label, "chiplabel3")),
@@ -99,8 +100,8 @@ tables::tables(platform::Application& app, settings& settings_screen)
       Command2(add(ControlKind::Button, "Command2")),
       Command1(add(ControlKind::Button, "Command1")),
       Command4(add(ControlKind::Button, "Command4")),
-      Timer1(add_timer("Timer1", 13000)),
-      roundtimer(add_timer("roundtimer", 2000)),
+      Timer1(add_timer("Timer1", kNextHandDelay)),
+      roundtimer(add_timer("roundtimer", kTurnClockTick)),
       seat_lamps_{&Picture2, &Picture3, &Picture4, &Picture5,  &Picture6,
                   &Picture7, &Picture8, &Picture9, &Picture10, &Picture11},
       turn_lights_{&Shape7, &Shape6,  &Shape5,  &Shape4, &Shape3,
@@ -114,6 +115,10 @@ tables::tables(platform::Application& app, settings& settings_screen)
   lay_out_table(*this);
   connect_table_handlers(*this);
   connect_betting_handlers(*this);
+}
+
+void show_prize(tables& t, int seat) {
+  t.prize_label(seat).set_caption(platform::Str(std::int64_t{t.player(seat).prize}));
 }
 
 }  // namespace omaha

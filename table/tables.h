@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "betting/limit_ladder.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/control.h"
@@ -12,6 +13,8 @@
 #include "platform/timer.h"
 #include "resources/built_in_pictures.h"
 #include "table/player_record.h"
+#include "table/seat_cards.h"
+#include "table/seats.h"
 
 namespace omaha {
 
@@ -23,14 +26,23 @@ using platform::Control;
 class ControlArray {
  public:
   Control& operator[](int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-  int size() const { return static_cast<int>(items_.size()); }
   void add(Control& control) { items_.push_back(&control); }
 
  private:
   std::vector<Control*> items_;
 };
 
-constexpr int kSeats = 10;
+// The chip shapes `backchips`: each seat's bet chips, seat by seat, then the pot pile. A win
+// carries the pile's chips up to kLastMovedPotChip over to the winner; the rest are only hidden.
+constexpr int kChipsPerSeat = 6;
+constexpr int kFirstPotChip = kSeats * kChipsPerSeat;
+constexpr int kLastMovedPotChip = 70;
+constexpr int kLastPotChip = 90;
+
+// The intervals of the table's two timers, in milliseconds.
+constexpr int kNextHandDelay = 13000;  // from the showdown to the next deal
+constexpr int kTurnClockTick = 2000;   // from one seat's turn to the next
+
 constexpr platform::Colour turn_light_on = 0x80FFFF;
 constexpr platform::Colour turn_light_off = 0x80;
 
@@ -49,15 +61,16 @@ class tables : public platform::Form {
   std::int32_t sidepot = 0;
   std::int16_t level = 1;
   std::int16_t tossdone = 0;
-  std::int32_t limits = 10;  // the small blind; big blind and raise step are twice it
-  bool postblinds = false;   // the pre-flop betting round is under way
-  bool postflop1 = false;    // flop shown
-  bool postflop2 = false;    // turn shown
-  bool postflop3 = false;    // river shown
-  bool gameover = false;     // the hand's showdown has begun
-  bool raiser = false;       // a bet or raise was made in this hand
-  std::string fl;            // classifier scratch: flush text
-  std::string st;            // classifier scratch: straight text
+  // The small blind; the big blind and the raise step are twice it.
+  std::int32_t limits = limit_ladder.front();
+  bool postblinds = false;  // the pre-flop betting round is under way
+  bool postflop1 = false;   // flop shown
+  bool postflop2 = false;   // turn shown
+  bool postflop3 = false;   // river shown
+  bool gameover = false;    // the hand's showdown has begun
+  bool raiser = false;      // a bet or raise was made in this hand
+  std::string fl;           // classifier scratch: flush text
+  std::string st;           // classifier scratch: straight text
   std::string cards1, cards2, cards3, cards4, cards5, cards6, cards7;  // seven cards classified
   std::int16_t focuser = 0;      // the seat whose turn has just ended
   std::int16_t flopshower = 0;   // closing seat of the pre-flop round
@@ -70,13 +83,14 @@ class tables : public platform::Form {
   std::int16_t raiservalue = 0;  // raises counted in this betting round
   std::int16_t closer = 0;       // 1 once the tournament is over for the human
   std::int16_t folder = 0;       // street on which a computer seat with a losing hand folds
-  std::int16_t limittimersetting = 300;
+  std::int16_t limittimersetting = kLimitCountdownStart;
 
   // ---- private state of the table ----
-  std::array<std::int16_t, 46> deck{};  // positions 1..45
+  std::array<std::int16_t, kDeckSize + 1> deck{};  // positions 1..kDeckSize
   std::int16_t drawn_card = 0;
-  std::array<float, 11> pot_chip_top{};  // home of pot chip 60 + n
-  std::array<std::int16_t, 11> pot_chip_left{};
+  // Home of pot chip kFirstPotChip + n, for the chips a win moves.
+  std::array<float, kLastMovedPotChip - kFirstPotChip + 1> pot_chip_top{};
+  std::array<std::int16_t, kLastMovedPotChip - kFirstPotChip + 1> pot_chip_left{};
 
   // ---- tournament counters ----
   std::int16_t players_out = 0;  // entrants of the 1000 out so far
@@ -101,7 +115,7 @@ class tables : public platform::Form {
   Control &Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19, &Label20, &Label21,
       &Label22;            // chip counts
   ControlArray Image1;     // 0..39 hole cards, 40..44 the board
-  ControlArray backchips;  // 0..59 bet chips, 60..90 the pot pile
+  ControlArray backchips;  // the bet chips, then the pot pile
   Control &chiplabel1, &chiplabel2, &chiplabel3, &chiplabel4, &chiplabel5, &chiplabel6, &chiplabel7,
       &chiplabel8, &chiplabel9, &chiplabel10;
   Control& potlabel;
@@ -125,8 +139,8 @@ class tables : public platform::Form {
   Control& Command1;   // hidden trigger of the next-hand timer
   Control& Command4;   // hidden trigger of the turn clock
 
-  platform::Timer& Timer1;      // next-hand timer, 13 s
-  platform::Timer& roundtimer;  // turn clock, 2 s
+  platform::Timer& Timer1;      // next-hand timer
+  platform::Timer& roundtimer;  // turn clock
   platform::PictureClip PictureClip1{resources::kSheetRows, resources::kSheetColumns};
 
   // ---- the seat map ----
@@ -136,9 +150,13 @@ class tables : public platform::Form {
   Control& prize_label(int seat) const { return *at(prize_labels_, seat); }
   Control& bet_label(int seat) const { return *at(bet_labels_, seat); }
   // Hole card `card` (1..4) of `seat`.
-  Control& hole_card(int seat, int card) const { return Image1[4 * (seat - 1) + card - 1]; }
+  Control& hole_card(int seat, int card) const {
+    return Image1[kHoleCards * (seat - 1) + card - 1];
+  }
   // Bet chip `chip` (0..5) of `seat`.
-  Control& seat_chip(int seat, int chip) const { return backchips[6 * (seat - 1) + chip]; }
+  Control& seat_chip(int seat, int chip) const {
+    return backchips[kChipsPerSeat * (seat - 1) + chip];
+  }
 
  private:
   static Control* at(const std::array<Control*, kSeats>& seats, int seat) {
@@ -152,5 +170,8 @@ class tables : public platform::Form {
   std::array<Control*, kSeats> prize_labels_;
   std::array<Control*, kSeats> bet_labels_;
 };
+
+// The seat's chip-count label shows its stack.
+void show_prize(tables& t, int seat);
 
 }  // namespace omaha

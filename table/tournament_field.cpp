@@ -14,8 +14,6 @@ namespace omaha {
 namespace {
 
 constexpr std::int16_t kLateField = 900;  // from here on one entrant goes out per deal
-constexpr std::int32_t kEntrantStack = 1000;
-constexpr std::int32_t kEntrants = 1000;
 
 constexpr std::array<const char*, 25> kNameWords{
     "poker",  "heart",      "boulder", "blonde", "chips",      "bad",      "zzzzzz",
@@ -51,14 +49,14 @@ std::string newcomer_name(tables& t) {
 // A newcomer takes over each busted computer seat with `stack` chips; at the final-table
 // arrival each one also counts an entrant out.
 void refill_busted_seats(tables& t, std::int32_t stack, bool final_table_arrival) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (!busted(p))
       continue;
     p.caption = newcomer_name(t);
     p.prize = stack;
     t.player_label(seat).set_caption(p.caption);
-    t.prize_label(seat).set_caption(platform::Str(std::int64_t{p.prize}));
+    show_prize(t, seat);
     t.Label24.set_visible(true);
     t.Label24.set_caption("Please Wait Arranging Tables");
     if (final_table_arrival)
@@ -69,7 +67,7 @@ void refill_busted_seats(tables& t, std::int32_t stack, bool final_table_arrival
 // At the final table a busted computer seat leaves for good. It stays busted, so it is counted
 // out again at every later deal.
 void retire_busted_seats(tables& t) {
-  for (int seat = 2; seat <= kSeats; ++seat) {
+  for (int seat = kFirstComputerSeat; seat <= kSeats; ++seat) {
     player_record& p = t.player(seat);
     if (!busted(p))
       continue;
@@ -90,9 +88,13 @@ std::int32_t advance_tournament(tables& t) {
   if (t.players_out >= kLateField && t.players_out <= kFinalTable)
     knocked_out = 1;
   t.players_out = static_cast<std::int16_t>(t.players_out + knocked_out);
-  t.chip_pool += kEntrantStack * knocked_out;
+  t.chip_pool += kStartingStack * knocked_out;
   // The first advance leaves at least three out, so the divisor is never zero.
   return platform::clamp_to_int32(double(t.chip_pool) / double(t.players_out - 2));
+}
+
+std::string players_remaining_caption(int players) {
+  return "Players " + platform::Str(std::int64_t{players}) + " Remaining in the Tournament";
 }
 
 std::string random_name_part(tables& t) {
@@ -106,17 +108,16 @@ void run_field_rules(tables& t) {
   if (t.players_out < kFinalTable) {
     newcomer_stack = advance_tournament(t);
     t.Label2.set_visible(true);
-    t.Label2.set_caption("Players " + platform::Str(std::int64_t{kEntrants - t.players_out}) +
-                         " Remaining in the Tournament");
+    t.Label2.set_caption(players_remaining_caption(kEntrants - t.players_out));
   }
   if (t.players_out == kFinalTable) {
-    t.player(1).sittingout = false;
+    t.player(kHuman).sittingout = false;
     refill_busted_seats(t, t.chip_pool, true);
   }
   if (t.players_out < kFinalTable)
     refill_busted_seats(t, newcomer_stack, false);
   if (t.players_out > kFinalTable) {
-    t.player(1).sittingout = false;
+    t.player(kHuman).sittingout = false;
     retire_busted_seats(t);
   }
 }

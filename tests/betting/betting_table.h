@@ -78,7 +78,7 @@ class BettingTable : public ::testing::Test {
     t.Command5.SetFocus();
     app.drain();
   }
-  void tick() { app.advance_by(2000); }
+  void tick() { app.advance_by(kTurnClockTick); }
 
   void fold_all_but(std::initializer_list<int> keep) {
     for (int seat = 1; seat <= kSeats; ++seat) {

@@ -86,15 +86,17 @@ TEST_F(HumanAction, CheckPaysNothingAndClosesTheRoundItCloses) {
 
 // Closing the turn round and then the river settles the hand and parks the focus on "Exit". The
 // clock stays off after Call, whose focus-leave only darkens the light; leaving Check or Fold
-// switches it on again.
+// switches it on again. A Fold leaves the turn with the human even then, for the tick to hand
+// on; a Call or Check that settles the hand leaves it where it was.
 TEST_F(HumanAction, ClosingTheRiverSettlesTheHand) {
   struct Case {
     platform::Control& button;
     std::int32_t owed;
     bool clock_after;
+    int focuser_after;
   };
-  for (const Case& c :
-       {Case{t.Command5, 20, false}, Case{t.Command7, 0, true}, Case{t.Command8, 20, true}}) {
+  for (const Case& c : {Case{t.Command5, 20, false, kSeats}, Case{t.Command7, 0, true, kSeats},
+                        Case{t.Command8, 20, true, 1}}) {
     SCOPED_TRACE(c.button.name());
     lay_out_fresh_hand();
     t.postblinds = t.postflop1 = t.postflop2 = true;
@@ -112,6 +114,7 @@ TEST_F(HumanAction, ClosingTheRiverSettlesTheHand) {
     EXPECT_TRUE(t.Timer1.enabled());
     EXPECT_EQ(t.roundtimer.enabled(), c.clock_after);
     EXPECT_EQ(t.Shape7.fill_colour(), turn_light_off);
+    EXPECT_EQ(t.focuser, c.focuser_after);
   }
 }
 

@@ -13,9 +13,6 @@ TEST(NumberText, StrPutsABlankBeforeNonNegativeNumbers) {
   EXPECT_EQ(Str(std::int64_t{20}), " 20");
   EXPECT_EQ(Str(std::int64_t{0}), " 0");
   EXPECT_EQ(Str(std::int64_t{-5}), "-5");
-  EXPECT_EQ(Str(1000.0), " 1000");
-  EXPECT_EQ(Str(45.5), " 45.5");
-  EXPECT_EQ(Str(-0.25), "-0.25");
 }
 
 TEST(NumberText, ValReadsTheLeadingNumber) {
@@ -28,13 +25,6 @@ TEST(NumberText, ValReadsTheLeadingNumber) {
                         Case{"1.2.3", 1.2}, Case{"+3", 3}, Case{"-", 0}, Case{".", 0}}) {
     EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
   }
-}
-
-TEST(NumberText, IsNumericNeedsTheWholeText) {
-  for (const char* yes : {" 20", "20", "-5", "45.5", " 7 ", ".5", "5."})
-    EXPECT_TRUE(IsNumeric(yes)) << '"' << yes << '"';
-  for (const char* no : {"", " ", "50abc", "abc", "1.2.3", "-", ".", "7 8", "1e5"})
-    EXPECT_FALSE(IsNumeric(no)) << '"' << no << '"';
 }
 
 TEST(NumberText, PlainAmountsAreUnsignedDigits) {
@@ -63,8 +53,6 @@ TEST(NumberText, ConversionsRefuseWhatDoesNotFit) {
   EXPECT_FALSE(to_int32(-2147483649.0).has_value());
   EXPECT_FALSE(to_int32(std::numeric_limits<double>::infinity()).has_value());
   EXPECT_FALSE(to_int32(std::numeric_limits<double>::quiet_NaN()).has_value());
-  EXPECT_EQ(to_int16(32767.4), 32767);
-  EXPECT_FALSE(to_int16(32767.5).has_value());  // rounds to 32768
   EXPECT_EQ(clamp_to_int32(1e12), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(clamp_to_int32(-1e12), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(clamp_to_int32(12.5), 12);

@@ -10,6 +10,7 @@
 #include "showdown/tournament_end.h"
 #include "table/board.h"
 #include "table/tables.h"
+#include "table/tournament_field.h"
 
 namespace omaha::testing {
 
@@ -27,7 +28,7 @@ inline constexpr std::array<const char*, kSeats> kWidestNames{"WWWWWWWWWWWWWWWWW
                                                               "california charming california"};
 
 // Every chip count the table can reach: all the tournament's chips.
-inline constexpr std::int32_t kAllTheChips = 1000000;
+inline constexpr std::int32_t kAllTheChips = kEntrants * kStartingStack;
 
 // Puts the table in its most crowded state: every card, every chip and every label showing
 // with the widest captions the game writes, the action panel included. Call on a table that
@@ -36,7 +37,7 @@ inline void crowd_the_table(tables& t) {
   show_flop1(t);
   show_flop2(t);
   show_flop3(t);
-  for (int card = 0; card < 45; ++card)
+  for (int card = 0; card < kDeckSize; ++card)
     t.Image1[card].set_visible(true);
   for (int seat = 1; seat <= kSeats; ++seat) {
     const std::string name = kWidestNames[static_cast<std::size_t>(seat - 1)];
@@ -47,9 +48,8 @@ inline void crowd_the_table(tables& t) {
   }
   t.potlabel.set_caption(platform::Str(std::int64_t{kAllTheChips}));
   t.potlabel.set_visible(true);
-  t.limitsdisplay.set_caption(limits_display_caption(100000));
-  t.Label2.set_caption("Players " + platform::Str(std::int64_t{1000}) +
-                       " Remaining in the Tournament");
+  t.limitsdisplay.set_caption(limits_display_caption(limit_ladder.back()));
+  t.Label2.set_caption(players_remaining_caption(kEntrants));
   t.Label2.set_visible(true);
   show_tournament_won(t);
   t.winnerlabel.set_caption(std::string(kWidestNames[0]) + " royal flush diamonds");
@@ -58,7 +58,7 @@ inline void crowd_the_table(tables& t) {
   t.Label1.set_visible(true);
   bet_panel_show(t);
   t.Command5.set_caption(platform::Str(std::int64_t{kAllTheChips}));
-  t.Command6.set_caption(std::to_string(kAllTheChips + 200000));
+  t.Command6.set_caption(std::to_string(kAllTheChips + 2 * limit_ladder.back()));
   t.Text2.set_text(std::to_string(kAllTheChips));
 }
 

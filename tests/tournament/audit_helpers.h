@@ -8,8 +8,6 @@
 // Small pieces the table audit's checks share.
 namespace omaha::testing::audit {
 
-constexpr std::int16_t kFinalTable = 990;  // above this many out the final table plays
-
 inline std::size_t at(int seat) {
   return static_cast<std::size_t>(seat - 1);
 }

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "table/tournament_field.h"
+
 namespace omaha::testing {
 
 void start_from_settings(GameHarness& h) {
@@ -16,7 +18,7 @@ bool action_panel_up(const tables& t) {
 
 bool human_moves(GameHarness& h, HumanStyle style) {
   tables& t = h.table;
-  if (style == HumanStyle::sit_out && t.sitter == 0 && t.players_out < 990 &&
+  if (style == HumanStyle::sit_out && t.sitter == 0 && t.players_out < kFinalTable &&
       t.Command3.visible()) {
     h.app.click(t.Command3);
     return true;

@@ -9,13 +9,14 @@
 
 #include "autoplay.h"
 #include "platform/number_text.h"
+#include "table/tournament_field.h"
 #include "table_audit.h"
 
 namespace omaha::testing {
 namespace {
 
 constexpr std::uint64_t kSeeds = 24;
-constexpr std::int64_t kStartingChips = 10 * 1000;
+constexpr std::int64_t kStartingChips = std::int64_t{kSeats} * kStartingStack;
 
 std::int64_t stacks(const tables& t) {
   std::int64_t sum = 0;

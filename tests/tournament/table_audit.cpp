@@ -4,17 +4,16 @@
 #include <sstream>
 
 #include "audit_helpers.h"
+#include "table/tournament_field.h"
 
 namespace omaha::testing {
 
 using audit::at;
-using audit::kFinalTable;
 using audit::sum_of;
 
 namespace {
 
 constexpr std::size_t kMaxFailures = 40;
-constexpr std::int64_t kNextHandDelay = 13000;
 // Hands take a few dozen turns; one that goes on this long has no way to end.
 constexpr int kMaxHandTicks = 400;
 

@@ -8,8 +8,6 @@ namespace omaha::testing {
 
 namespace {
 
-constexpr int kDeckSize = 45;
-
 bool placed_by_the_deal(std::int16_t place) {
   return place >= 1 && place <= 5;
 }
@@ -31,7 +29,7 @@ void TableAudit::check_at_rest() {
   const std::array<bool, 5> street_of_card{t_.postflop1, t_.postflop1, t_.postflop1, t_.postflop2,
                                            t_.postflop3};
   for (int card = 0; card < 5; ++card)
-    if (t_.Image1[40 + card].visible() != street_of_card[static_cast<std::size_t>(card)])
+    if (t_.Image1[kBoardStart + card].visible() != street_of_card[static_cast<std::size_t>(card)])
       fail("board card " + std::to_string(card + 1) + " does not match the streets shown");
   for (int seat = 1; seat <= kSeats; ++seat)
     if (t_.player(seat).fold && t_.hole_card(seat, 1).visible())

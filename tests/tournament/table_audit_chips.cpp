@@ -6,12 +6,12 @@
 #include <string>
 
 #include "audit_helpers.h"
+#include "table/tournament_field.h"
 #include "table_audit.h"
 
 namespace omaha::testing {
 
 using audit::at;
-using audit::kFinalTable;
 using audit::nearest_even;
 using audit::sum_of;
 
