@@ -9,13 +9,11 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 // Each outline is one unit wide, x from -0.5 to 0.5 and y growing downwards, centred on the
-// middle of its height. Half the heights, in suit order:
+// middle of its height. Half their heights:
 constexpr double kClubHalfHeight = 0.52;
 constexpr double kDiamondHalfHeight = 0.62;
 constexpr double kHeartHalfHeight = 0.44;
 constexpr double kSpadeHalfHeight = 0.6;
-constexpr double kHalfHeights[] = {kClubHalfHeight, kDiamondHalfHeight, kHeartHalfHeight,
-                                   kSpadeHalfHeight};
 
 // Two round lobes filling the top corners, full shoulders and a point at the bottom.
 void trace_heart(cairo_t* cr) {
@@ -102,30 +100,28 @@ void trace_spade(cairo_t* cr) {
   trace_stem(cr, kLobeY, kSpadeHalfHeight);
 }
 
+// The suits in suit order: each outline with half its height.
+struct suit_outline {
+  void (*trace)(cairo_t*);
+  double half_height;
+};
+constexpr suit_outline kOutlines[] = {{trace_club, kClubHalfHeight},
+                                      {trace_diamond, kDiamondHalfHeight},
+                                      {trace_heart, kHeartHalfHeight},
+                                      {trace_spade, kSpadeHalfHeight}};
+
 }  // namespace
 
 double suit_symbol_height(int suit) {
-  return 2 * kHalfHeights[suit];
+  return 2 * kOutlines[suit].half_height;
 }
 
 void trace_suit_symbol(cairo_t* cr, int suit, Vec2 top, double width) {
+  const suit_outline& outline = kOutlines[suit];
   cairo_save(cr);
-  cairo_translate(cr, top.x, top.y + kHalfHeights[suit] * width);
+  cairo_translate(cr, top.x, top.y + outline.half_height * width);
   cairo_scale(cr, width, width);
-  switch (suit) {
-    case 0:
-      trace_club(cr);
-      break;
-    case 1:
-      trace_diamond(cr);
-      break;
-    case 2:
-      trace_heart(cr);
-      break;
-    default:
-      trace_spade(cr);
-      break;
-  }
+  outline.trace(cr);
   cairo_restore(cr);
 }
 
